@@ -1,0 +1,12 @@
+# Copies every file under SOURCE to the same place under DESTINATION unless it exists there.
+file(GLOB_RECURSE sample_files RELATIVE ${SOURCE} ${SOURCE}/*)
+foreach(relative IN LISTS sample_files)
+  if(relative STREQUAL "README.md")
+    continue()
+  endif()
+  if(NOT EXISTS ${DESTINATION}/${relative})
+    get_filename_component(folder ${DESTINATION}/${relative} DIRECTORY)
+    file(MAKE_DIRECTORY ${folder})
+    file(COPY ${SOURCE}/${relative} DESTINATION ${folder})
+  endif()
+endforeach()

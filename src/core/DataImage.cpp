@@ -1,0 +1,42 @@
+#include "DataImage.h"
+
+#include "ProgramError.h"
+
+namespace {
+
+char toCellChar(QChar c) {
+    const char16_t u = c.unicode();
+    return (u != 0 && u < 0x100) ? static_cast<char>(u) : '?';
+}
+
+}  // namespace
+
+const DataImage::Cell& DataImage::cell(int address) const {
+    if (address < 0 || address >= Size) throw ProgramError::indexOutOfRange();
+    return cells_[static_cast<std::size_t>(address)];
+}
+
+DataImage::Cell& DataImage::cell(int address) {
+    if (address < 0 || address >= Size) throw ProgramError::indexOutOfRange();
+    return cells_[static_cast<std::size_t>(address)];
+}
+
+QString DataImage::at(int address) const {
+    const Cell& c = cell(address);
+    if (c[0] == 0) return {};
+    const QChar pair[2] = {QChar(static_cast<unsigned char>(c[0])),
+                           QChar(static_cast<unsigned char>(c[1]))};
+    return QString(pair, c[1] == 0 ? 1 : 2);
+}
+
+void DataImage::set(int address, QStringView text) {
+    Cell& c = cell(address);
+    c[0] = text.size() > 0 ? toCellChar(text[0]) : 0;
+    c[1] = text.size() > 1 ? toCellChar(text[1]) : 0;
+}
+
+void DataImage::fill(QStringView text) {
+    const Cell value = {text.size() > 0 ? toCellChar(text[0]) : char(0),
+                        text.size() > 1 ? toCellChar(text[1]) : char(0)};
+    std::fill(cells_.begin(), cells_.end(), value);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Dialogs;
+struct ProgramState;
+
+// The failure report of a guarded procedure. Each step runs through run(): when it throws, the
+// report shows CurrentStep + "に失敗しました" and the error's description under the procedure's
+// title, stores the answer in ErrorAnswer, and runs the step again on Retry. On Cancel run()
+// returns false and the procedure leaves, keeping what it has done.
+class FailureReport {
+public:
+    FailureReport(ProgramState& state, Dialogs& dialogs, QString title,
+                  QString failedText = QStringLiteral("に失敗しました"));
+
+    bool run(const std::function<void()>& step);
+    // Runs just before each report is shown, e.g. to put buttons back to rest first.
+    void setBeforeReport(std::function<void()> action) { beforeReport_ = std::move(action); }
+
+private:
+    bool askRetry(const QString& description);
+
+    ProgramState& state_;
+    Dialogs& dialogs_;
+    QString title_;
+    QString failedText_;
+    std::function<void()> beforeReport_;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Settings and text data files are CP932 with CR LF line ends. The conversion happens here and
+// nowhere else; the rest of the program works on QString lines.
+
+// Reads a whole file and hands out its lines one at a time. A line ends at CR LF or at a lone CR;
+// a lone LF stays part of the line. A final line end does not start another line.
+class LineReader {
+public:
+    // Throws ProgramError when the file does not exist or cannot be read.
+    explicit LineReader(const QString& path);
+
+    bool atEnd() const { return next_ >= lines_.size(); }
+    // Throws ProgramError (input past end of file) when there is no line left.
+    QString readLine();
+
+    // Splits decoded text the way readLine sees it.
+    static QStringList splitLines(const QString& text);
+
+private:
+    QStringList lines_;
+    qsizetype next_ = 0;
+};
+
+// Writes every line followed by CR LF, through a temporary file that replaces the target only
+// when everything was written, so a failed save never leaves a half-written file.
+// Throws ProgramError when the file cannot be written.
+void writeLines(const QString& path, const QStringList& lines);
+
+QString decodeCp932(const QByteArray& bytes);
+QByteArray encodeCp932(const QString& text);

@@ -1,0 +1,33 @@
+#include "ProgramError.h"
+
+ProgramError ProgramError::fileNotFound(const QString& path) {
+    return ProgramError(QStringLiteral("ファイルが見つかりません。 (%1)").arg(path));
+}
+
+ProgramError ProgramError::cannotOpen(const QString& path, const QString& reason) {
+    return ProgramError(QStringLiteral("ファイルを開けません。 (%1: %2)").arg(path, reason));
+}
+
+ProgramError ProgramError::cannotWrite(const QString& path, const QString& reason) {
+    return ProgramError(QStringLiteral("ファイルに書き込めません。 (%1: %2)").arg(path, reason));
+}
+
+ProgramError ProgramError::inputPastEnd() {
+    return ProgramError(QStringLiteral("ファイルの終わりを越えて読み込もうとしました。"));
+}
+
+ProgramError ProgramError::typeMismatch(const QString& text) {
+    return ProgramError(QStringLiteral("型が一致しません。 (\"%1\" は数値ではありません)").arg(text));
+}
+
+ProgramError ProgramError::overflow(const QString& text) {
+    return ProgramError(QStringLiteral("オーバーフローしました。 (%1)").arg(text));
+}
+
+ProgramError ProgramError::indexOutOfRange() {
+    return ProgramError(QStringLiteral("インデックスが有効範囲にありません。"));
+}
+
+ProgramError ProgramError::invalidValue(const QString& text) {
+    return ProgramError(QStringLiteral("プロパティの値が不正です。 (%1)").arg(text));
+}

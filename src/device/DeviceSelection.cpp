@@ -1,0 +1,138 @@
+#include "DeviceSelection.h"
+
+#include "DeviceCatalogue.h"
+#include "LineFile.h"
+#include "Numbers.h"
+#include "ProgramError.h"
+#include "ProgramState.h"
+
+namespace {
+
+enum RecordLine { Name, Size, Page, LevelA0, LevelA1, LevelA2, SourceBit1, SourceBit2, SourceBit3 };
+
+constexpr int kSourceB0 = 3;
+constexpr int kSourceP0 = 4;
+const char* const kSourceNames[] = {"A0", "A1", "A2", "B0", "P0"};
+
+bool isKnownSource(uint8_t source) { return source <= kSourceP0; }
+
+uint8_t toUnsignedByte(int32_t value, const QString& line) {
+    if (value < 0 || value > 0xFF) throw ProgramError::overflow(line);
+    return static_cast<uint8_t>(value);
+}
+
+QString levelText(const char* pin, uint8_t level) {
+    return QString::fromLatin1(pin) + (level == 1 ? QStringLiteral("=H") : QStringLiteral("=L"));
+}
+
+// Bit 1 names its source alone; bits 2 and 3 are put in front, so the label reads bit 3 first.
+// The blanks around some names are as the label has always shown them.
+QString sourcePrefix(int bit, uint8_t source) {
+    const QString name = QString::fromLatin1(kSourceNames[source]);
+    const bool leadingBlank = bit == 2 && source >= 2;
+    return (leadingBlank ? QStringLiteral(" ") : QString()) + QStringLiteral("bit%1=").arg(bit) +
+           name + QStringLiteral(" ");
+}
+
+void applyLine(ProgramState& s, int lineInRecord, const QString& line, DeviceLabels& labels) {
+    switch (lineInRecord) {
+        case Name: s.DeviceName = line; break;
+        case Size:
+            s.DeviceCapacity = toInteger32(line);
+            labels[0] = QStringLiteral("Size=") + line + QStringLiteral("byt");
+            break;
+        case Page: {
+            const int16_t page = toInteger16(line);
+            s.PageSizeBytes[0] = toUnsignedByte(page % 256, line);
+            s.PageSizeBytes[1] = toUnsignedByte(page / 256, line);
+            labels[0] += QStringLiteral(" Page=") + line + QStringLiteral("byt");
+            break;
+        }
+        case LevelA0:
+        case LevelA1:
+        case LevelA2: {
+            const int pin = lineInRecord - LevelA0;
+            s.DeviceParams[pin] = toByte(line);
+            const QString text = levelText(kSourceNames[pin], s.DeviceParams[pin]);
+            labels[1] = pin == 0 ? text : labels[1] + u' ' + text;
+            break;
+        }
+        default: {
+            const int bit = lineInRecord - SourceBit1 + 1;
+            const uint8_t source = toByte(line);
+            s.DeviceParams[2 + bit] = source;
+            if (!isKnownSource(source)) break;
+            if (bit == 1) {
+                labels[2] = QStringLiteral("bit1=") + QString::fromLatin1(kSourceNames[source]);
+            } else {
+                labels[2] = sourcePrefix(bit, source) + labels[2];
+            }
+        }
+    }
+}
+
+// Chip-select pin pattern of each writer controller: the base values and the bit each high
+// address pin adds.
+struct PinPattern {
+    const char* cpu;
+    uint8_t portA;
+    std::array<uint8_t, 3> portABit;  // A0, A1, A2; 0 where the pin is on port B
+    uint8_t portBBitA2;
+};
+
+constexpr PinPattern kPinPatterns[] = {
+    {"PIC18F2550", 0x01, {0x08, 0x10, 0x20}, 0x00},
+    {"PIC18F14K50", 0x20, {0x01, 0x02, 0x04}, 0x00},
+    {"PIC16F1827", 0x04, {0x08, 0x10, 0x00}, 0x08},
+    {"PIC16F88", 0x04, {0x08, 0x10, 0x00}, 0x08},
+};
+
+}  // namespace
+
+void applyDeviceRecord(ProgramState& s, const QString& path, int16_t index, DeviceLabels& labels) {
+    LineReader reader(path);
+    int lineInRecord = 0;
+    s.DeviceCount = 0;
+    while (!reader.atEnd()) {
+        const QString line = reader.readLine();
+        if (s.DeviceCount == index) applyLine(s, lineInRecord, line, labels);
+        if (++lineInRecord == kDeviceRecordLines) {
+            lineInRecord = 0;
+            ++s.DeviceCount;
+        }
+    }
+}
+
+void deriveDeviceParameters(ProgramState& s) {
+    s.BlockCount = s.DeviceCapacity / 256;
+    const auto capacity = static_cast<uint32_t>(s.DeviceCapacity);
+    s.CapacityBytes = {static_cast<uint8_t>(capacity % 256),
+                       static_cast<uint8_t>((capacity % 65536) / 256),
+                       static_cast<uint8_t>(capacity / 65536)};
+
+    s.ControlBytes[0] = s.ControlBytes[1] = 0xA0;
+    for (int bit = 1; bit <= 3; ++bit) {
+        const uint8_t mask = static_cast<uint8_t>(1u << bit);
+        const uint8_t source = s.DeviceParams[2 + bit];
+        if (source <= 2 && s.DeviceParams[source] == 1) {
+            s.ControlBytes[0] |= mask;
+            s.ControlBytes[1] |= mask;
+        } else if (source == kSourceB0 || source == kSourceP0) {
+            s.ControlBytes[1] |= mask;
+        }
+    }
+
+    for (const PinPattern& pattern : kPinPatterns) {
+        if (s.WriterCpu != QLatin1String(pattern.cpu)) continue;
+        s.ControlBytes[2] = pattern.portA;
+        s.ControlBytes[3] = 0x00;
+        for (int pin = 0; pin < 3; ++pin) {
+            if (s.DeviceParams[pin] == 1) s.ControlBytes[2] |= pattern.portABit[pin];
+        }
+        if (s.DeviceParams[2] == 1) s.ControlBytes[3] |= pattern.portBBitA2;
+    }
+}
+
+bool isWriteAvailable(int transferUnit, const std::array<uint8_t, 2>& pageSizeBytes) {
+    return transferUnit == 2 || pageSizeBytes[0] != 0 || pageSizeBytes[1] != 0;
+}

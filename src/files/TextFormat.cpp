@@ -1,0 +1,59 @@
+#include "TextFormat.h"
+
+#include <QStringList>
+
+#include "DataImage.h"
+#include "HexText.h"
+#include "LineFile.h"
+
+namespace TextFormat {
+
+LoadResult load(const QString& path, DataImage& image) {
+    LineReader reader(path);
+    int32_t address = 0;
+    for (int line = 1; line <= kLines; ++line) {
+        const QString text = reader.readLine();
+        if (text.size() != kLineLength) {
+            return {LoadResult::Outcome::WrongLineLength, line, 0, {}};
+        }
+        for (int pair = 0; pair < kLineLength / 2; ++pair, ++address) {
+            const QString cell = text.mid(2 * pair, 2);
+            image.set(address, cell);
+            if (!isHexCell(cell)) return {LoadResult::Outcome::BadCell, line, address, cell};
+        }
+    }
+    return {};
+}
+
+void save(const QString& path, const DataImage& image) {
+    QStringList lines;
+    lines.reserve(kLines);
+    for (int line = 0; line < kLines; ++line) {
+        QString text;
+        text.reserve(kLineLength);
+        for (int i = 0; i < kLineLength / 2; ++i) text += image.at(line * 16 + i);
+        lines << text;
+    }
+    writeLines(path, lines);
+}
+
+QString wrongLineLengthMessage(const QString& fileName, int line) {
+    return fileName + QStringLiteral(" ファイルの1行の文字数が\r\n32文字ではありません。\r\n") +
+           QStringLiteral("【行数：%1 】読み取りを停止します。\r\n\r\n").arg(line) +
+           QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で\r\n") + fileName +
+           QStringLiteral(" の該当行が\r\n32文字になるよう修正してください。\r\n") +
+           QStringLiteral("本アプリを終了し、ファイルを直接修正してください。");
+}
+
+QString badCellMessage(const QString& fileName, int32_t address, const QString& cellText) {
+    return fileName + QStringLiteral(" ファイルの文字データーにエラーがあります。\r\n") +
+           QStringLiteral("【行数：%1  列数：%2  値：%3 】読み取りを停止します。\r\n\r\n")
+               .arg(address / 16 + 1)
+               .arg(address % 16 + 1)
+               .arg(cellText) +
+           QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で\r\n") + fileName +
+           QStringLiteral(" を修正してください。\r\n") +
+           QStringLiteral("本アプリを終了し、ファイルを直接修正してください。");
+}
+
+}  // namespace TextFormat

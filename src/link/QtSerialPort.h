@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "SerialPort.h"
+
+class QSerialPort;
+
+// The device that port number `number` stands for. A link named COM<number> in the settings
+// folder wins (it points at a USB adapter or at a board emulator's pseudo-terminal); without one
+// the system's own numbering applies: COM<number> on Windows, /dev/ttyS<number - 1> elsewhere.
+// A number of 0 or less yields a device that does not exist, so opening it simply fails.
+QString portDevicePath(const QString& settingsFolder, int32_t number);
+
+// The serial line to the writer board: 8 data bits, no parity, 1 stop bit, no flow control, and
+// every byte value carried unchanged. Received bytes are handed over from the event loop.
+class QtSerialPort final : public SerialPort {
+  public:
+    // settingsFolder ends in '/' or is empty (then no COM<n> links are looked for).
+    explicit QtSerialPort(QString settingsFolder);
+    ~QtSerialPort() override;
+    QtSerialPort(const QtSerialPort&) = delete;
+    QtSerialPort& operator=(const QtSerialPort&) = delete;
+
+    void setPortNumber(int32_t number) override;
+    void setSpeed(int32_t bitsPerSecond) override;
+    bool open() override;
+    bool isOpen() const override;
+    void close() override;
+    void resetFirst() override;
+    void resetSecond() override;
+    void send(const QByteArray& frame) override;
+    void setReceiveHandler(ReceiveHandler handler) override;
+
+  private:
+    void deliverReceived();
+
+    QString settingsFolder_;
+    int32_t portNumber_ = 1;
+    int32_t speed_ = 9600;
+    ReceiveHandler receiveHandler_;
+    // Last member: destroyed first, so no readyRead can reach a half-destroyed object.
+    std::unique_ptr<QSerialPort> port_;
+};

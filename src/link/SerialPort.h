@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+// What the program needs of the serial line to the writer board. The window owns one instance
+// (prtLocal); unit tests use an in-memory fake, the end-to-end tests the Qt implementation
+// against the board emulator on a pseudo-terminal.
+class SerialPort {
+public:
+    using ReceiveHandler = std::function<void(const QByteArray& bytes)>;
+
+    virtual ~SerialPort() = default;
+
+    // Port number n: 1 is the first serial port. Takes effect at the next open.
+    virtual void setPortNumber(int32_t number) = 0;
+    // Line speed in bits per second. Takes effect at the next open.
+    virtual void setSpeed(int32_t bitsPerSecond) = 0;
+    // True when the port is open afterwards. Never throws: a port that cannot be opened is reported
+    // by the caller's own message.
+    virtual bool open() = 0;
+    virtual bool isOpen() const = 0;
+    virtual void close() = 0;
+    // The two resets are always called as a pair, first then second: after opening and after a
+    // reply time-out. The first drops whatever waits in either direction, the second clears a
+    // latched line error.
+    virtual void resetFirst() = 0;
+    virtual void resetSecond() = 0;
+    // The whole frame goes out in one call; the call does not wait for an answer.
+    virtual void send(const QByteArray& frame) = 0;
+    // Received bytes arrive in order, without loss, in chunks of any size, on the UI thread.
+    virtual void setReceiveHandler(ReceiveHandler handler) = 0;
+};

@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
+class QTimer;
+
+struct ProgramState;
+class Dialogs;
+class SerialPort;
+
+// The main window. It owns every working control; its handlers are spread over files named after
+// the area they serve (FrmBase_Setup.cpp for start-up and shut-down, FrmBase_Window.cpp for the
+// window's own handlers, FrmBase_Layout.cpp for the construction of the controls).
+class FrmBase : public QWidget {
+    Q_OBJECT
+
+public:
+    FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QWidget* parent = nullptr);
+    ~FrmBase() override;
+
+    // The window's load event: start-up.
+    void Form_Load();
+
+    // Window operation states. Idle is restored by subObjectEnable; the writer operations arm and
+    // start through these.
+    void subObjectEnable();
+    void enterArmedState(int pressedButton);
+    void enterRunningState();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (FrmBase_Layout.cpp)
+    void buildLayout();
+    QWidget* buildBasePage();
+    QWidget* buildFilePage();
+    QWidget* buildGrid();
+    QWidget* buildEditFrame();
+    QWidget* buildCommFrame();
+    void connectHandlers();
+
+    // Start-up and shut-down (FrmBase_Setup.cpp)
+    void subSetup();
+    void rootFileList();
+    void Form_Unload();
+    void openPort();
+    void paintAllSelectionColours();
+
+    // The window's own handlers (FrmBase_Window.cpp)
+    void sstBase_Click();
+    void lblMessage_Click();
+    void optMode_Click(int Index);
+    void chkCaution_Click(int Index);
+    void cmdReset_Click();
+
+    // Handlers of later areas, in their least form until their area lands
+    void subDeviceSelect(int16_t index);
+    void cmbDevice_Click();
+    void cmdFileOperation_Click(int Index);
+    void loadDataFile();
+    void saveDataFile();
+    void setFileButtonsIdle();
+    void optFileType_Click(int Index);
+    void optEdit_Click(int Index);
+    void optComm_Click(int Index);
+    void optCursor_Click(int Index);
+    void chkEdit_Click(int Index);
+    void chkChange_Click();
+    void txtData_Click(int Index);
+    void subBlockDisplay();
+    void hscBlock_Change();
+    void txtBlock_Change();
+
+    // Cursor of the grid (FrmBase_BlockView.cpp)
+    int cursorStyle() const;
+    void paintCursor(int cell, bool withLabels);
+    void clearCursor(int cell);
+    // Row label plus the column label's digit: the full address of the selected cell.
+    QString selectedCellAddressText() const;
+
+    // Selecting an option or ticking a box from code runs its handler, as a click does.
+    void selectOption(QRadioButton* option);
+    void setCheckState(QCheckBox* box, int16_t state);
+    // Caption colour by the selection rule: ColorTable(12) selected or ticked, (13) otherwise.
+    void paintSelectionColour(QAbstractButton* control);
+    void paintSelectionColours(std::initializer_list<QAbstractButton*> controls);
+    void setMessage(const QString& text);
+    void setMessageColour(int32_t windowsColour);
+    void setWindowCaption();
+    QCheckBox* chkEditAt(int Index) const;  // the design has chkEdit 0, 1 and 3 only
+
+    ProgramState& state_;
+    Dialogs& dialogs_;
+    SerialPort& prtLocal_;
+
+public:
+    // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.
+    QTabWidget* sstBase = nullptr;
+
+    // Page "Base"
+    QGroupBox* fraDevice = nullptr;
+    QComboBox* cmbDevice = nullptr;
+    QPushButton* cmdDevice = nullptr;
+    std::array<QLabel*, 4> lblDevice{};
+    QGroupBox* fraBlock = nullptr;
+    QScrollBar* hscBlock = nullptr;
+    QLineEdit* txtBlock = nullptr;
+    QLabel* lblBlock = nullptr;
+    QLabel* lblBlockAddress = nullptr;
+    QGroupBox* fraDisplay = nullptr;
+    QPushButton* cmdColor = nullptr;
+    QPushButton* cmdReset = nullptr;
+    std::array<QRadioButton*, 3> optCursor{};
+    QLabel* lblDisplay = nullptr;
+    QCheckBox* chkChange = nullptr;
+
+    // Page "File"
+    QListWidget* flbFileList = nullptr;
+    QLineEdit* txtFileName = nullptr;
+    std::array<QPushButton*, 2> cmdFileOperation{};
+    std::array<QRadioButton*, 4> optFileType{};
+    QGroupBox* fraHexRecordType = nullptr;
+    std::array<QRadioButton*, 5> optHexRecordType{};
+    QLabel* lblLastCount = nullptr;
+    QLineEdit* txtLastCount = nullptr;
+    QLabel* lblFileErrorList = nullptr;
+    std::array<QComboBox*, 2> cmbFileErrorList{};
+
+    // Grid
+    std::array<QLineEdit*, 256> txtData{};
+    std::array<QLabel*, 16> lblTateAddress{};
+    std::array<QLabel*, 16> lblYokoAddress{};
+
+    // Frame "データー編集"
+    QGroupBox* fraEdit = nullptr;
+    QPlainTextEdit* txtSetData = nullptr;
+    std::array<QLabel*, 2> lblEdit{};
+    QLineEdit* txtEditAddress = nullptr;
+    std::array<QPushButton*, 2> cmdEdit{};
+    std::array<QRadioButton*, 2> optEdit{};
+    std::array<QCheckBox*, 4> chkEdit{};  // index 2 does not exist and stays null
+    std::array<QCheckBox*, 2> chkCaution{};
+    QPushButton* cmdLineChange = nullptr;
+    QPushButton* cmdEditReverse = nullptr;
+    QGroupBox* fraMode = nullptr;
+    std::array<QRadioButton*, 3> optMode{};
+
+    // Frame "デバイス通信"
+    QGroupBox* fraComm = nullptr;
+    std::array<QPushButton*, 4> cmdComm{};
+    std::array<QRadioButton*, 3> optComm{};
+
+    QLabel* lblMessage = nullptr;
+    QTimer* tmrWait = nullptr;
+};

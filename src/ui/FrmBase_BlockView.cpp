@@ -1,0 +1,141 @@
+// The block view: the grid, its address labels, block selection, cursor styles and display mode.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "AddressText.h"
+#include "Colours.h"
+#include "FrmBase.h"
+#include "HexText.h"
+#include "ProgramState.h"
+
+namespace {
+
+constexpr int kCursorOneCell = 0;
+constexpr int kCursorCorner = 1;
+constexpr int kCursorCross = 2;
+
+}  // namespace
+
+void FrmBase::subBlockDisplay() {
+    const ProgramState& s = state_;
+    const int32_t blockStart = s.CurrentBlock * 256;
+    const auto address = [&](int32_t a, AddressForm form) {
+        return funDHChange(a, form, s.DeviceCapacity, s.CurrentBlock);
+    };
+    fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
+    lblBlockAddress->setText(address(blockStart, AddressForm::Full) + QStringLiteral(" ～ ") +
+                             address(blockStart + 255, AddressForm::Full));
+    for (int r = 0; r < 16; ++r) {
+        lblTateAddress[r]->setText(address(blockStart + r, AddressForm::Row));
+    }
+    const bool hexDisplay = optEdit[0]->isChecked();
+    for (int i = 0; i < 256; ++i) {
+        const int32_t a = blockStart + i;
+        const QString cell = s.Image.at(a);
+        // A cell that is not a byte (unset, or damaged in a file) shows as it stands.
+        const QString shown =
+            hexDisplay || !isHexCell(cell) ? cell : s.CodeTable[cell.toUInt(nullptr, 16)];
+        txtData[i]->setText(shown);
+        setTextColour(txtData[i], s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)]
+                                                   ? Colour::DataMarked
+                                                   : Colour::DataNormal]);
+        setBackColour(txtData[i], s.ColorTable[Colour::CellNormal]);
+    }
+    paintCursor(s.CurrentCell, false);
+}
+
+int FrmBase::cursorStyle() const {
+    for (int i = 0; i < 3; ++i) {
+        if (optCursor[i]->isChecked()) return i;
+    }
+    return kCursorOneCell;
+}
+
+void FrmBase::paintCursor(int cell, bool withLabels) {
+    const int row = cell / 16;
+    const int column = cell % 16;
+    const int32_t lineColour = state_.ColorTable[Colour::CursorActive];
+    switch (cursorStyle()) {
+        case kCursorCross:
+            for (int i = 0; i < 16; ++i) {
+                setBackColour(txtData[i * 16 + column], lineColour);
+                setBackColour(txtData[row * 16 + i], lineColour);
+            }
+            break;
+        case kCursorCorner:
+            for (int i = column; i <= cell; i += 16) setBackColour(txtData[i], lineColour);
+            for (int i = row * 16; i <= cell; ++i) setBackColour(txtData[i], lineColour);
+            break;
+        default: break;
+    }
+    setBackColour(txtData[cell], state_.ColorTable[Colour::CellSelected]);
+    if (withLabels) {
+        setTextColour(lblTateAddress[row], state_.ColorTable[Colour::AddressActive]);
+        setTextColour(lblYokoAddress[column], state_.ColorTable[Colour::AddressActive]);
+    }
+}
+
+void FrmBase::clearCursor(int cell) {
+    const int row = cell / 16;
+    const int column = cell % 16;
+    if (cursorStyle() != kCursorOneCell) {
+        for (int i = 0; i < 16; ++i) {
+            setBackColour(txtData[i * 16 + column], state_.ColorTable[Colour::CursorNormal]);
+            setBackColour(txtData[row * 16 + i], state_.ColorTable[Colour::CursorNormal]);
+        }
+    }
+    setBackColour(txtData[cell], state_.ColorTable[Colour::CellNormal]);
+    setTextColour(lblTateAddress[row], state_.ColorTable[Colour::AddressNormal]);
+    setTextColour(lblYokoAddress[column], state_.ColorTable[Colour::AddressNormal]);
+}
+
+QString FrmBase::selectedCellAddressText() const {
+    return lblTateAddress[state_.CurrentCell / 16]->text() +
+           lblYokoAddress[state_.CurrentCell % 16]->text().right(1);
+}
+
+void FrmBase::optCursor_Click(int Index) {
+    const int cell = state_.CurrentCell;
+    for (int i = 0; i < 16; ++i) {
+        setBackColour(txtData[i * 16 + cell % 16], state_.ColorTable[Colour::CursorNormal]);
+        setBackColour(txtData[cell / 16 * 16 + i], state_.ColorTable[Colour::CursorNormal]);
+    }
+    paintCursor(cell, false);
+    paintSelectionColours({optCursor[0], optCursor[1], optCursor[2]});
+    state_.FlagTable[Flag::CursorStyle] = static_cast<int16_t>(Index);
+}
+
+void FrmBase::optEdit_Click(int Index) {
+    state_.FlagTable[Flag::DisplayMode] = static_cast<int16_t>(Index);
+    optEdit.at(static_cast<std::size_t>(Index))->setFocusPolicy(Qt::ClickFocus);
+    subBlockDisplay();
+    paintSelectionColours({optEdit[0], optEdit[1]});
+}
+
+void FrmBase::chkChange_Click() { paintSelectionColour(chkChange); }
+
+void FrmBase::hscBlock_Change() {
+    state_.CurrentBlock = hscBlock->value();
+    txtBlock->setText(QString::number(state_.CurrentBlock));
+    subBlockDisplay();
+    if (!txtEditAddress->text().isEmpty()) txtEditAddress->setText(selectedCellAddressText());
+    state_.CurrentAddress = state_.CurrentBlock * 256 + state_.CurrentCell;
+}
+
+void FrmBase::txtBlock_Change() {
+    const QString text = txtBlock->text();
+    bool isNumber = true;
+    const int block = text.isEmpty() ? 0 : text.toInt(&isNumber);
+    if (isNumber && block < state_.BlockCount) {
+        hscBlock->setValue(block);
+        return;
+    }
+    // Too large, or not a number at all (pasted): the block on show stays.
+    const QString current = QString::number(hscBlock->value());
+    if (text != current) txtBlock->setText(current);
+}

@@ -1,0 +1,65 @@
+// Device list and device selection.
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "DeviceSelection.h"
+#include "FailureReport.h"
+#include "FrmBase.h"
+#include "ProgramState.h"
+#include "SettingsFiles.h"
+
+void FrmBase::cmbDevice_Click() {
+    if (!state_.SetupDone) return;
+    state_.DeviceIndex = static_cast<int16_t>(cmbDevice->currentIndex());
+    subDeviceSelect(state_.DeviceIndex);
+}
+
+void FrmBase::subDeviceSelect(int16_t index) {
+    FailureReport report(state_, dialogs_, QStringLiteral("subDeviceSelect"));
+    ProgramState& s = state_;
+    const std::function<void()> steps[] = {
+        [&] {
+            s.CurrentStep = QStringLiteral("subDeviceSelect");
+            fraDevice->setTitle(QStringLiteral("デバイス選択：%1(%2)")
+                                    .arg(s.DeviceIndex + 1)
+                                    .arg(s.DeviceCount));
+        },
+        [&] {
+            s.CurrentStep = QStringLiteral("device.txtのオープン");
+            DeviceLabels labels = {lblDevice[0]->text(), lblDevice[1]->text(),
+                                   lblDevice[2]->text()};
+            applyDeviceRecord(s, s.SettingsFolder + QStringLiteral("device.txt"), index, labels);
+            for (int i = 0; i < 3; ++i) lblDevice[i]->setText(labels[i]);
+        },
+        [&] { setWindowCaption(); },
+        [&] {
+            deriveDeviceParameters(s);
+            fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
+            hscBlock->setMaximum(static_cast<int16_t>(s.BlockCount - 1));
+        },
+        [&] { subBlockDisplay(); },
+        [&] {
+            if (!txtEditAddress->text().isEmpty()) txtEditAddress->setText(selectedCellAddressText());
+        },
+        [&] {
+            int unit = 0;
+            for (int i = 0; i < 3; ++i) {
+                if (optComm[i]->isChecked()) unit = i;
+            }
+            cmdComm[0]->setEnabled(isWriteAvailable(unit, s.PageSizeBytes));
+        },
+        [&] {
+            s.CurrentStep = QStringLiteral("custom.txtの書き込み処理");
+            writeCustomFile(s, s.SettingsFolder + QStringLiteral("custom.txt"));
+        },
+    };
+    for (const auto& step : steps) {
+        if (!report.run(step)) return;
+    }
+}

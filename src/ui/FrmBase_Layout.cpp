@@ -1,0 +1,447 @@
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstddef>
+
+#include "FrmBase.h"
+
+namespace {
+
+// Array controls carry their index in the name, so tests and the event filter can tell them apart.
+QString indexedName(const char* base, std::size_t index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
+}
+
+template <typename T>
+T* named(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
+    return named(new QLabel(text, parent), name);
+}
+
+QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = named(new QPushButton(text, parent), name);
+    // Keep the keyboard focus where the user put it; buttons are clicked with the mouse.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QRadioButton* makeOption(const QString& name, const QString& text, QWidget* parent) {
+    return named(new QRadioButton(text, parent), name);
+}
+
+QCheckBox* makeCheck(const QString& name, const QString& text, QWidget* parent) {
+    return named(new QCheckBox(text, parent), name);
+}
+
+// One exclusive group per option array: options sharing a frame (optEdit and optMode in fraEdit)
+// must not switch each other off, which Qt's per-parent auto-exclusivity would do.
+template <std::size_t N>
+void groupOptions(QObject* owner, const char* base, const std::array<QRadioButton*, N>& options) {
+    auto* group = new QButtonGroup(owner);
+    group->setObjectName(QStringLiteral("%1Group").arg(QLatin1String(base)));
+    group->setExclusive(true);
+    for (std::size_t i = 0; i < N; ++i) {
+        group->addButton(options[i], static_cast<int>(i));
+    }
+}
+
+}  // namespace
+
+void FrmBase::buildLayout() {
+    setObjectName(QStringLiteral("frmBase"));
+    setWindowTitle(QStringLiteral("Tavelin"));
+
+    sstBase = named(new QTabWidget(this), QStringLiteral("sstBase"));
+    sstBase->addTab(buildBasePage(), QStringLiteral("Base"));
+    sstBase->addTab(buildFilePage(), QStringLiteral("File"));
+    sstBase->setCurrentIndex(0);
+    sstBase->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+
+    QWidget* grid = buildGrid();
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(8);
+    top->addWidget(sstBase, 1);
+    top->addWidget(grid, 0, Qt::AlignTop);
+
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(8);
+    middle->addWidget(buildEditFrame(), 1);
+    middle->addWidget(buildCommFrame(), 0);
+
+    lblMessage = makeLabel(QStringLiteral("lblMessage"), QString(), this);
+    lblMessage->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblMessage->setWordWrap(false);
+    lblMessage->setTextInteractionFlags(Qt::NoTextInteraction);
+    lblMessage->setMargin(2);
+    // A long message must be cut off at the window edge, not widen the window.
+    lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    lblMessage->setMinimumHeight(lblMessage->fontMetrics().height() + 8);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(8, 8, 8, 6);
+    root->setSpacing(6);
+    root->addLayout(top, 1);
+    root->addLayout(middle, 0);
+    root->addWidget(lblMessage, 0);
+
+    tmrWait = new QTimer(this);
+    tmrWait->setObjectName(QStringLiteral("tmrWait"));
+    tmrWait->setInterval(5000);
+}
+
+QWidget* FrmBase::buildBasePage() {
+    auto* page = named(new QWidget, QStringLiteral("pageBase"));
+
+    // Device selection
+    fraDevice =
+        named(new QGroupBox(QStringLiteral("デバイス選択"), page), QStringLiteral("fraDevice"));
+    cmbDevice = named(new QComboBox(fraDevice), QStringLiteral("cmbDevice"));
+    cmbDevice->setEditable(false);
+    cmbDevice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbDevice->setMinimumContentsLength(10);
+    cmdDevice =
+        makeButton(QStringLiteral("cmdDevice"), QStringLiteral("コンフィング設定"), fraDevice);
+    auto* device = new QGridLayout(fraDevice);
+    device->setVerticalSpacing(2);
+    device->addWidget(cmbDevice, 0, 0);
+    device->addWidget(cmdDevice, 0, 1);
+    device->setColumnStretch(0, 1);
+    for (std::size_t i = 0; i < lblDevice.size(); ++i) {
+        lblDevice[i] = makeLabel(indexedName("lblDevice", i), QString(), fraDevice);
+        lblDevice[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        lblDevice[i]->setMinimumHeight(lblDevice[i]->fontMetrics().height() + 2);
+        device->addWidget(lblDevice[i], static_cast<int>(i) + 1, 0, 1, 2);
+    }
+
+    // Block selection
+    fraBlock =
+        named(new QGroupBox(QStringLiteral("ブロック選択"), page), QStringLiteral("fraBlock"));
+    hscBlock = named(new QScrollBar(Qt::Horizontal, fraBlock), QStringLiteral("hscBlock"));
+    hscBlock->setRange(0, 0);
+    lblBlock = makeLabel(QStringLiteral("lblBlock"), QStringLiteral("ブロック"), fraBlock);
+    txtBlock = named(new QLineEdit(fraBlock), QStringLiteral("txtBlock"));
+    txtBlock->setMaxLength(3);
+    txtBlock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtBlock->setFixedWidth(txtBlock->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
+    lblBlockAddress = makeLabel(QStringLiteral("lblBlockAddress"), QString(), fraBlock);
+    lblBlockAddress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* block = new QGridLayout(fraBlock);
+    block->addWidget(hscBlock, 0, 0, 1, 3);
+    block->addWidget(lblBlock, 1, 0);
+    block->addWidget(txtBlock, 1, 1);
+    block->addWidget(lblBlockAddress, 1, 2);
+    block->setColumnStretch(2, 1);
+
+    // Display settings
+    fraDisplay =
+        named(new QGroupBox(QStringLiteral("表示設定"), page), QStringLiteral("fraDisplay"));
+    cmdColor = makeButton(QStringLiteral("cmdColor"), QStringLiteral("色設定"), fraDisplay);
+    cmdReset = makeButton(QStringLiteral("cmdReset"), QStringLiteral("リセット"), fraDisplay);
+    lblDisplay = makeLabel(QStringLiteral("lblDisplay"), QStringLiteral("カーソル"), fraDisplay);
+    const std::array<QString, 3> cursorCaptions{QStringLiteral("1セル"), QStringLiteral("」字"),
+                                                QStringLiteral("十字")};
+    for (std::size_t i = 0; i < optCursor.size(); ++i) {
+        optCursor[i] = makeOption(indexedName("optCursor", i), cursorCaptions[i], fraDisplay);
+    }
+    groupOptions(this, "optCursor", optCursor);
+    optCursor[0]->setChecked(true);
+    chkChange = makeCheck(QStringLiteral("chkChange"), QStringLiteral("変更"), fraDisplay);
+    chkChange->setChecked(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdColor);
+    buttons->addWidget(cmdReset);
+    buttons->addStretch(1);
+    auto* cursor = new QHBoxLayout;
+    cursor->addWidget(lblDisplay);
+    for (QRadioButton* option : optCursor) {
+        cursor->addWidget(option);
+    }
+    cursor->addStretch(1);
+    auto* display = new QVBoxLayout(fraDisplay);
+    display->setSpacing(4);
+    display->addLayout(buttons);
+    display->addLayout(cursor);
+    display->addWidget(chkChange);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(fraDevice);
+    layout->addWidget(fraBlock);
+    layout->addWidget(fraDisplay);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* FrmBase::buildFilePage() {
+    auto* page = named(new QWidget, QStringLiteral("pageFile"));
+
+    flbFileList = named(new QListWidget(page), QStringLiteral("flbFileList"));
+    flbFileList->setMinimumWidth(120);
+
+    txtFileName = named(new QLineEdit(page), QStringLiteral("txtFileName"));
+    cmdFileOperation[0] =
+        makeButton(indexedName("cmdFileOperation", 0), QStringLiteral("開く"), page);
+    cmdFileOperation[1] =
+        makeButton(indexedName("cmdFileOperation", 1), QStringLiteral("保存"), page);
+
+    const std::array<QString, 4> typeCaptions{
+        QStringLiteral("Original Text Format"), QStringLiteral("HEX Format"),
+        QStringLiteral("Binary Format"), QStringLiteral("Other Format")};
+    for (std::size_t i = 0; i < optFileType.size(); ++i) {
+        optFileType[i] = makeOption(indexedName("optFileType", i), typeCaptions[i], page);
+    }
+    groupOptions(this, "optFileType", optFileType);
+    optFileType[0]->setChecked(true);
+    optFileType[3]->setEnabled(false);  // no other format is implemented
+
+    fraHexRecordType = named(new QGroupBox(QStringLiteral("HexRecordType"), page),
+                             QStringLiteral("fraHexRecordType"));
+    const std::array<QString, 5> recordCaptions{
+        QStringLiteral("Int20bit"), QStringLiteral("Int32bit"), QStringLiteral("S1 2Byte"),
+        QStringLiteral("S2 3Byte"), QStringLiteral("S3 4Byte")};
+    auto* records = new QGridLayout(fraHexRecordType);
+    records->setVerticalSpacing(2);
+    for (std::size_t i = 0; i < optHexRecordType.size(); ++i) {
+        optHexRecordType[i] =
+            makeOption(indexedName("optHexRecordType", i), recordCaptions[i], fraHexRecordType);
+        // Intel records on the first row, Motorola records below.
+        const int row = i < 2 ? 0 : 1 + static_cast<int>(i - 2) / 2;
+        const int column = i < 2 ? static_cast<int>(i) : static_cast<int>(i - 2) % 2;
+        records->addWidget(optHexRecordType[i], row, column);
+    }
+    groupOptions(this, "optHexRecordType", optHexRecordType);
+    optHexRecordType[1]->setChecked(true);
+    for (std::size_t i = 2; i < optHexRecordType.size(); ++i) {
+        optHexRecordType[i]->setEnabled(false);  // S-records are not written
+    }
+
+    lblLastCount = makeLabel(QStringLiteral("lblLastCount"), QStringLiteral("EndAddress"), page);
+    txtLastCount = named(new QLineEdit(page), QStringLiteral("txtLastCount"));
+    lblFileErrorList =
+        makeLabel(QStringLiteral("lblFileErrorList"), QStringLiteral("HEX コメント行"), page);
+    for (std::size_t i = 0; i < cmbFileErrorList.size(); ++i) {
+        cmbFileErrorList[i] = named(new QComboBox(page), indexedName("cmbFileErrorList", i));
+        cmbFileErrorList[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        cmbFileErrorList[i]->setMinimumContentsLength(8);
+    }
+
+    auto* operations = new QHBoxLayout;
+    operations->addWidget(cmdFileOperation[0]);
+    operations->addWidget(cmdFileOperation[1]);
+    auto* types = new QVBoxLayout;
+    types->setSpacing(2);
+    for (QRadioButton* option : optFileType) {
+        types->addWidget(option);
+    }
+    auto* lastCount = new QHBoxLayout;
+    lastCount->addWidget(lblLastCount);
+    lastCount->addWidget(txtLastCount, 1);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(4);
+    side->addWidget(txtFileName);
+    side->addLayout(operations);
+    side->addLayout(types);
+    side->addWidget(fraHexRecordType);
+    side->addLayout(lastCount);
+    side->addWidget(lblFileErrorList);
+    side->addWidget(cmbFileErrorList[0]);
+    side->addWidget(cmbFileErrorList[1]);
+    side->addStretch(1);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(flbFileList, 1);
+    layout->addLayout(side, 0);
+    return page;
+}
+
+QWidget* FrmBase::buildGrid() {
+    auto* grid = named(new QWidget(this), QStringLiteral("grdData"));
+    auto* layout = new QGridLayout(grid);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setHorizontalSpacing(1);
+    layout->setVerticalSpacing(1);
+
+    const QFontMetrics metrics = grid->fontMetrics();
+    const int cellWidth = std::max(30, metrics.horizontalAdvance(QStringLiteral("WW")) + 12);
+    const int cellHeight = metrics.height() + 8;
+    // Room for the longest row address the start-up writes ("0x0125").
+    const int tateWidth = metrics.horizontalAdvance(QStringLiteral("0x00000")) + 4;
+
+    for (std::size_t column = 0; column < lblYokoAddress.size(); ++column) {
+        QLabel* label = makeLabel(indexedName("lblYokoAddress", column), QString(), grid);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFixedWidth(cellWidth);
+        lblYokoAddress[column] = label;
+        layout->addWidget(label, 0, static_cast<int>(column) + 1);
+    }
+    for (std::size_t row = 0; row < lblTateAddress.size(); ++row) {
+        QLabel* label = makeLabel(indexedName("lblTateAddress", row), QString(), grid);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setMinimumWidth(tateWidth);
+        label->setFixedHeight(cellHeight);
+        label->setContentsMargins(0, 0, 3, 0);
+        lblTateAddress[row] = label;
+        layout->addWidget(label, static_cast<int>(row) + 1, 0);
+    }
+    for (std::size_t i = 0; i < txtData.size(); ++i) {
+        auto* cell = named(new QLineEdit(grid), indexedName("txtData", i));
+        cell->setReadOnly(true);
+        cell->setMaxLength(2);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setTextMargins(0, 0, 0, 0);
+        cell->setFixedSize(cellWidth, cellHeight);
+        // Cells are picked with the mouse; tabbing through 256 of them would be useless.
+        cell->setFocusPolicy(Qt::ClickFocus);
+        txtData[i] = cell;
+        layout->addWidget(cell, static_cast<int>(i / 16) + 1, static_cast<int>(i % 16) + 1);
+    }
+    grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return grid;
+}
+
+QWidget* FrmBase::buildEditFrame() {
+    fraEdit = named(new QGroupBox(QStringLiteral("データー編集"), this), QStringLiteral("fraEdit"));
+
+    lblEdit[0] =
+        makeLabel(indexedName("lblEdit", 0), QStringLiteral("データー入力ボックス"), fraEdit);
+    txtSetData = named(new QPlainTextEdit(fraEdit), QStringLiteral("txtSetData"));
+    txtSetData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtSetData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtSetData->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtSetData->setTabChangesFocus(true);
+    // One text line in the single-line layout; "Multi" makes it taller.
+    txtSetData->setFixedHeight(txtSetData->fontMetrics().lineSpacing() +
+                               2 * static_cast<int>(txtSetData->document()->documentMargin()) +
+                               2 * txtSetData->frameWidth() + 2);
+    cmdLineChange = makeButton(QStringLiteral("cmdLineChange"), QStringLiteral("Multi"), fraEdit);
+
+    lblEdit[1] = makeLabel(indexedName("lblEdit", 1), QStringLiteral("Setアドレス"), fraEdit);
+    txtEditAddress = named(new QLineEdit(fraEdit), QStringLiteral("txtEditAddress"));
+    txtEditAddress->setReadOnly(true);
+    txtEditAddress->setFixedWidth(
+        txtEditAddress->fontMetrics().horizontalAdvance(QStringLiteral("0x000000")) + 14);
+    cmdEdit[0] = makeButton(indexedName("cmdEdit", 0), QStringLiteral("転写"), fraEdit);
+    cmdEdit[1] = makeButton(indexedName("cmdEdit", 1), QStringLiteral("クリア"), fraEdit);
+    cmdEditReverse =
+        makeButton(QStringLiteral("cmdEditReverse"), QStringLiteral("逆転写"), fraEdit);
+    cmdEditReverse->setVisible(false);
+
+    optEdit[0] = makeOption(indexedName("optEdit", 0), QStringLiteral("HEX"), fraEdit);
+    optEdit[1] = makeOption(indexedName("optEdit", 1), QString(), fraEdit);
+    groupOptions(this, "optEdit", optEdit);
+    chkEdit[0] = makeCheck(indexedName("chkEdit", 0), QStringLiteral("Autoアドレス"), fraEdit);
+    chkEdit[0]->setChecked(true);
+    chkEdit[1] = makeCheck(indexedName("chkEdit", 1), QStringLiteral("Clickセット"), fraEdit);
+    chkCaution[0] = makeCheck(indexedName("chkCaution", 0), QStringLiteral("警告表示"), fraEdit);
+
+    fraMode =
+        named(new QGroupBox(QStringLiteral("転写モード"), fraEdit), QStringLiteral("fraMode"));
+    const std::array<QString, 3> modeCaptions{QStringLiteral("ノーマル"),
+                                              QStringLiteral("ダイレクト"),
+                                              QStringLiteral("Setアドレス～最後")};
+    auto* mode = new QVBoxLayout(fraMode);
+    mode->setSpacing(2);
+    for (std::size_t i = 0; i < optMode.size(); ++i) {
+        optMode[i] = makeOption(indexedName("optMode", i), modeCaptions[i], fraMode);
+        mode->addWidget(optMode[i]);
+    }
+    groupOptions(this, "optMode", optMode);
+    chkEdit[3] = makeCheck(indexedName("chkEdit", 3), QStringLiteral("0x00000"), fraMode);
+    mode->addWidget(chkEdit[3]);
+    mode->addStretch(1);
+
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(txtSetData, 1, Qt::AlignTop);
+    entry->addWidget(cmdLineChange, 0, Qt::AlignTop);
+
+    auto* address = new QHBoxLayout;
+    address->addWidget(lblEdit[1]);
+    address->addWidget(txtEditAddress);
+    address->addSpacing(8);
+    address->addWidget(cmdEdit[0]);
+    address->addWidget(cmdEdit[1]);
+    address->addWidget(cmdEditReverse);
+    address->addStretch(1);
+
+    auto* options = new QHBoxLayout;
+    options->addWidget(optEdit[0]);
+    options->addWidget(optEdit[1]);
+    options->addSpacing(12);
+    options->addWidget(chkEdit[0]);
+    options->addWidget(chkEdit[1]);
+    options->addSpacing(12);
+    options->addWidget(chkCaution[0]);
+    options->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addWidget(lblEdit[0]);
+    left->addLayout(entry);
+    left->addLayout(address);
+    left->addLayout(options);
+    left->addStretch(1);
+
+    auto* layout = new QHBoxLayout(fraEdit);
+    layout->addLayout(left, 1);
+    layout->addWidget(fraMode, 0);
+    return fraEdit;
+}
+
+QWidget* FrmBase::buildCommFrame() {
+    fraComm = named(new QGroupBox(QStringLiteral("デバイス通信"), this), QStringLiteral("fraComm"));
+
+    const std::array<QString, 4> commandCaptions{QStringLiteral("WRITE"), QStringLiteral("READ"),
+                                                 QStringLiteral("VERIFY"),
+                                                 QStringLiteral("PROPERTY")};
+    auto* commands = new QGridLayout;
+    for (std::size_t i = 0; i < cmdComm.size(); ++i) {
+        cmdComm[i] = makeButton(indexedName("cmdComm", i), commandCaptions[i], fraComm);
+        // The writer commands are the main actions of the window: give them large faces.
+        cmdComm[i]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        cmdComm[i]->setMinimumSize(84, 32);
+        commands->addWidget(cmdComm[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+
+    const std::array<QString, 3> rangeCaptions{
+        QStringLiteral("1ブロック"), QStringLiteral("全メモリー"), QStringLiteral("1バイト")};
+    auto* ranges = new QVBoxLayout;
+    ranges->setSpacing(2);
+    for (std::size_t i = 0; i < optComm.size(); ++i) {
+        optComm[i] = makeOption(indexedName("optComm", i), rangeCaptions[i], fraComm);
+        ranges->addWidget(optComm[i]);
+    }
+    groupOptions(this, "optComm", optComm);
+    chkCaution[1] = makeCheck(indexedName("chkCaution", 1), QStringLiteral("警告表示"), fraComm);
+    ranges->addWidget(chkCaution[1]);
+    ranges->addStretch(1);
+
+    auto* layout = new QHBoxLayout(fraComm);
+    layout->addLayout(commands);
+    layout->addSpacing(8);
+    layout->addLayout(ranges);
+    return fraComm;
+}

@@ -1,0 +1,191 @@
+// Start-up and shut-down of the main window.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <functional>
+
+#include "Colours.h"
+#include "DeviceCatalogue.h"
+#include "Dialogs.h"
+#include "FailureReport.h"
+#include "FileTypeRule.h"
+#include "FrmBase.h"
+#include "Numbers.h"
+#include "ProgramError.h"
+#include "ProgramState.h"
+#include "SerialPort.h"
+#include "SettingsFiles.h"
+
+namespace {
+
+const QString kApplicationTitle = QStringLiteral("Tavelin");
+constexpr int32_t kRed = 255;
+
+QString withTrailingSeparator(const QString& folder) {
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+}  // namespace
+
+void FrmBase::subSetup() {
+    FailureReport report(state_, dialogs_, QStringLiteral("subSetup"));
+    ProgramState& s = state_;
+
+    // Each entry is one step; a failure reports CurrentStep, Retry runs the entry again and Cancel
+    // ends start-up with SetupDone still False.
+    const std::function<void()> steps[] = {
+        [&] { s.CurrentStep = QStringLiteral("subSetup"); },
+        [&] {
+            s.AppFolder = withTrailingSeparator(QCoreApplication::applicationDirPath());
+            s.DataFolder = s.AppFolder + QStringLiteral("データー/");
+            s.SettingsFolder = s.AppFolder + QStringLiteral("設定/");
+            s.CodeFolder = s.AppFolder + QStringLiteral("データー/code/");
+        },
+        [&] { rootFileList(); },
+        [&] {
+            s.CurrentBlock = 0;
+            s.ReceiveCount = 0;
+            s.AllDataArmed = false;
+            s.OperationRunning = false;
+            s.SetupDone = false;
+            s.ConfigEditorReady = false;
+        },
+        [&] { selectOption(optMode[0]); },
+        [&] { std::fill(s.EditMarks.begin(), s.EditMarks.end() - 1, false); },
+        [&] {
+            s.CurrentStep = QStringLiteral("flag.txtのオープン");
+            txtFileName->setText(readFlagFile(s, s.SettingsFolder + QStringLiteral("flag.txt")));
+        },
+        [&] {
+            s.CurrentStep = QStringLiteral("custom.txtのオープン");
+            readCustomFile(s, s.SettingsFolder + QStringLiteral("custom.txt"));
+        },
+        [&] {
+            selectOption(optFileType[0]);
+            s.FileTypeName = optFileType[0]->text();
+            for (QComboBox* list : cmbFileErrorList) list->clear();
+            cmdFileOperation[0]->setText(QStringLiteral("開始"));
+        },
+        [&] { selectOption(optFileType.at(fileTypeIndexForName(txtFileName->text()))); },
+        [&] { cmdFileOperation_Click(0); },
+        [&] {
+            s.CurrentStep = QStringLiteral("code.txtのオープン");
+            readCodeFile(s, s.CodeFolder + QStringLiteral("code.txt"));
+        },
+        [&] {
+            s.CurrentStep = QStringLiteral("comm.txtのオープン");
+            readCommFile(s, s.SettingsFolder + QStringLiteral("comm.txt"));
+        },
+        [&] {
+            s.CurrentStep = QStringLiteral("color.txtのオープン");
+            readColorFile(s, s.SettingsFolder + QStringLiteral("color.txt"));
+        },
+        [&] {
+            s.CurrentStep = QStringLiteral("cpu.txtのオープン");
+            readCpuFile(s, s.SettingsFolder + QStringLiteral("cpu.txt"));
+        },
+        [&] {
+            s.CurrentStep = QStringLiteral("device.txtのオープン");
+            s.DeviceCount = 0;
+            const DeviceListing listing = scanDeviceFile(s.SettingsFolder + QStringLiteral("device.txt"));
+            cmbDevice->clear();
+            cmbDevice->addItems(listing.names);
+            s.DeviceCount = listing.completeRecords;
+        },
+        [&] {
+            if (s.DeviceIndex < -1 || s.DeviceIndex >= cmbDevice->count()) {
+                throw ProgramError::invalidValue(QString::number(s.DeviceIndex));
+            }
+            cmbDevice->setCurrentIndex(s.DeviceIndex);
+            fraDevice->setTitle(QStringLiteral("デバイス選択：%1(%2)")
+                                    .arg(s.DeviceIndex + 1)
+                                    .arg(s.DeviceCount));
+        },
+        [&] { subDeviceSelect(s.DeviceIndex); },
+        [&] { txtBlock->setText(QString::number(s.CurrentBlock)); },
+        [&] {
+            QRadioButton* mode = optEdit.at(static_cast<std::size_t>(s.FlagTable[Flag::DisplayMode]));
+            selectOption(mode);
+            mode->setFocusPolicy(Qt::ClickFocus);  // out of the tab order
+        },
+        [&] { selectOption(optComm.at(static_cast<std::size_t>(s.FlagTable[Flag::TransferUnit]))); },
+        [&] { setCheckState(chkCaution[0], s.FlagTable[Flag::CautionAllData]); },
+        [&] { setCheckState(chkCaution[1], s.FlagTable[Flag::CautionComm]); },
+        [&] {
+            const int16_t style = s.FlagTable[Flag::CursorStyle];
+            if (style >= 0 && style <= 2) selectOption(optCursor[static_cast<std::size_t>(style)]);
+        },
+        [&] {
+            for (int i = 0; i < 16; ++i) {
+                lblYokoAddress[i]->setText(QString::number(i, 16).toUpper());
+                setTextColour(lblTateAddress[i], s.ColorTable[Colour::AddressNormal]);
+                setTextColour(lblYokoAddress[i], s.ColorTable[Colour::AddressNormal]);
+            }
+        },
+        [&] { optEdit[1]->setText(s.CustomCodeName); },
+        [&] {
+            s.CurrentCell = 0;
+            txtData_Click(0);
+        },
+        [&] { subBlockDisplay(); },
+        [&] {
+            txtBlock->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[0-9]*")), txtBlock));
+        },
+        [&] { paintAllSelectionColours(); },
+        [&] { openPort(); },
+        [&] { s.SetupDone = true; },
+    };
+    for (const auto& step : steps) {
+        if (!report.run(step)) return;
+    }
+}
+
+void FrmBase::rootFileList() {
+    flbFileList->clear();
+    flbFileList->addItems(QDir(state_.DataFolder).entryList(QDir::Files, QDir::Name));
+}
+
+void FrmBase::paintAllSelectionColours() {
+    paintSelectionColours({optMode[0], optMode[1], optMode[2], optEdit[0], optEdit[1],
+                           chkCaution[0], chkCaution[1], chkEdit[0], chkEdit[1], chkEdit[3],
+                           optComm[0], optComm[1], optComm[2], optCursor[0], optCursor[1],
+                           optCursor[2], chkChange});
+}
+
+// The line speed and port number come from comm.txt; a port that does not open is told to the
+// user and start-up goes on, so that files can still be edited without the board.
+void FrmBase::openPort() {
+    state_.CurrentStep = QStringLiteral("通信ポートのオープン");
+    prtLocal_.setSpeed(toInteger32(state_.CommSettings[1]));
+    prtLocal_.setPortNumber(toInteger32(state_.CommSettings[0]));
+    if (prtLocal_.open()) {
+        fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" COM ") +
+                          state_.CommSettings[0]);
+    } else {
+        dialogs_.showMessage(QStringLiteral("通信ポートをオープンできませんでした。\r\n") +
+                                 QStringLiteral("通信条件を確認してください。"),
+                             kApplicationTitle, MessageIcon::None);
+        setTextColour(fraComm, kRed);
+        fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" ポートエラー"));
+    }
+    prtLocal_.resetFirst();
+    prtLocal_.resetSecond();
+}
+
+void FrmBase::Form_Unload() {
+    FailureReport report(state_, dialogs_, QStringLiteral("frmBase.Unload"));
+    state_.CurrentStep = QStringLiteral("通信ポートクローズ");
+    report.run([this] {
+        if (prtLocal_.isOpen()) prtLocal_.close();
+    });
+}

@@ -1,0 +1,88 @@
+// The window's own handlers: operation states, tabs, the message line, transfer mode, warning
+// boxes and the reset of the edit marks.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "Colours.h"
+#include "FrmBase.h"
+#include "ProgramState.h"
+
+namespace {
+
+constexpr int32_t kInformationBlue = 0xFF3300;
+constexpr int kShownFolderTail = 27;
+const char* const kOperationCaptions[] = {"WRITE", "READ", "VERIFY", "PROPERTY"};
+
+}  // namespace
+
+void FrmBase::subObjectEnable() {
+    fraEdit->setEnabled(true);
+    sstBase->setEnabled(true);
+    for (int i = 0; i < 3; ++i) {
+        optComm[i]->setEnabled(true);
+        cmdComm[i]->setEnabled(true);
+    }
+    cmdComm[3]->setEnabled(true);
+    chkCaution[1]->setEnabled(true);
+    for (QLineEdit* cell : txtData) cell->setEnabled(true);
+    for (int i = 0; i < 4; ++i) cmdComm[i]->setText(QString::fromLatin1(kOperationCaptions[i]));
+    state_.OperationRunning = false;
+}
+
+void FrmBase::enterArmedState(int pressedButton) {
+    state_.OperationRunning = true;
+    cmdComm.at(static_cast<std::size_t>(pressedButton))->setText(QStringLiteral("START"));
+    cmdComm[3]->setText(QStringLiteral("CANCEL"));
+    fraEdit->setEnabled(false);
+    sstBase->setEnabled(false);
+    for (QRadioButton* unit : optComm) unit->setEnabled(false);
+    for (int i = 0; i < 3; ++i) cmdComm[i]->setEnabled(i == pressedButton);
+    cmdComm[3]->setEnabled(true);
+    chkCaution[1]->setEnabled(false);
+    for (QLineEdit* cell : txtData) cell->setEnabled(false);
+}
+
+void FrmBase::enterRunningState() {
+    for (QPushButton* button : cmdComm) button->setEnabled(false);
+}
+
+// A tab click withdraws a file operation that was announced but not started.
+void FrmBase::sstBase_Click() {
+    cmdFileOperation[0]->setText(QStringLiteral("開く"));
+    cmdFileOperation[1]->setText(QStringLiteral("保存"));
+    if (sstBase->currentIndex() == 1) {
+        setMessageColour(kInformationBlue);
+        setMessage(state_.DataFolder.right(kShownFolderTail));
+    } else {
+        setMessage(QString());
+    }
+}
+
+void FrmBase::lblMessage_Click() {
+    setMessage(QString());
+    setMessageColour(kInformationBlue);
+}
+
+void FrmBase::optMode_Click(int Index) {
+    if (Index == 1) txtSetData->clear();
+    paintSelectionColours({optMode[0], optMode[1], optMode[2]});
+}
+
+void FrmBase::chkCaution_Click(int Index) {
+    state_.FlagTable.at(static_cast<std::size_t>(Index + Flag::CautionAllData)) =
+        chkCaution.at(static_cast<std::size_t>(Index))->isChecked() ? 1 : 0;
+    paintSelectionColours({chkCaution[0], chkCaution[1]});
+}
+
+// Forgets every edit mark, in all blocks; the data stay as they are.
+void FrmBase::cmdReset_Click() {
+    std::fill(state_.EditMarks.begin(), state_.EditMarks.end() - 1, false);
+    for (QLineEdit* cell : txtData) setTextColour(cell, state_.ColorTable[Colour::DataNormal]);
+}

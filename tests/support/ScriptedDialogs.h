@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <deque>
+
+#include "Dialogs.h"
+
+// Dialogs for tests: records every box and answers Retry/Cancel boxes from a script. An empty
+// script answers Cancel, so a test can never loop on Retry by accident.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        MessageIcon icon;
+        bool retryCancel;
+    };
+
+    int showMessage(const QString& text, const QString& title, MessageIcon icon) override;
+    int askRetryCancel(const QString& text, const QString& title) override;
+
+    std::deque<int> answers;  // Answer::Retry or Answer::Cancel, used in order
+    QList<Shown> shown;
+};

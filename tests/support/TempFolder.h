@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A scratch folder for file tests, removed with the object.
+class TempFolder {
+public:
+    TempFolder();
+
+    // Path of a file in the folder; `relative` may contain sub-folders.
+    QString path(const QString& relative = {}) const;
+    // Writes raw bytes, creating sub-folders as needed.
+    void writeBytes(const QString& relative, const QByteArray& bytes) const;
+    // Writes CP932 lines, each ended by CR LF, as the settings files are.
+    void writeLines(const QString& relative, const QStringList& lines) const;
+    QByteArray readBytes(const QString& relative) const;
+
+private:
+    QTemporaryDir dir_;
+};
