@@ -36,8 +36,9 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterShown) {
 
     auto state = std::make_unique<ProgramState>();
     QtDialogs dialogs;
-    QtSerialPort prtLocal(QCoreApplication::applicationDirPath() + QStringLiteral("/設定/"));
-    FrmBase frmBase(*state, dialogs, prtLocal);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    QtSerialPort prtLocal(programFolder + QStringLiteral("/設定/"));
+    FrmBase frmBase(*state, dialogs, prtLocal, programFolder);
     dialogs.setParentWindow(&frmBase);
 
     frmBase.Form_Load();

@@ -27,8 +27,13 @@ void connectOptionGroup(const std::array<QRadioButton*, N>& options, FrmBase* wi
 
 }  // namespace
 
-FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QWidget* parent)
-    : QWidget(parent), state_(state), dialogs_(dialogs), prtLocal_(prtLocal) {
+FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QString programFolder,
+                 QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      dialogs_(dialogs),
+      prtLocal_(prtLocal),
+      programFolder_(std::move(programFolder)) {
     buildLayout();
     connectHandlers();
 }

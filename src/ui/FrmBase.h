@@ -30,7 +30,9 @@ class FrmBase : public QWidget {
     Q_OBJECT
 
 public:
-    FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QWidget* parent = nullptr);
+    // programFolder is the folder of the program, where the settings and data folders lie.
+    FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QString programFolder,
+            QWidget* parent = nullptr);
     ~FrmBase() override;
 
     // The window's load event: start-up.
@@ -109,6 +111,7 @@ private:
     ProgramState& state_;
     Dialogs& dialogs_;
     SerialPort& prtLocal_;
+    const QString programFolder_;
 
 public:
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.

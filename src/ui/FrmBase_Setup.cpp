@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,7 +44,7 @@ void FrmBase::subSetup() {
     const std::function<void()> steps[] = {
         [&] { s.CurrentStep = QStringLiteral("subSetup"); },
         [&] {
-            s.AppFolder = withTrailingSeparator(QCoreApplication::applicationDirPath());
+            s.AppFolder = withTrailingSeparator(programFolder_);
             s.DataFolder = s.AppFolder + QStringLiteral("データー/");
             s.SettingsFolder = s.AppFolder + QStringLiteral("設定/");
             s.CodeFolder = s.AppFolder + QStringLiteral("データー/code/");

@@ -1,0 +1,49 @@
+#include "ProgramFolder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include "LineFile.h"
+
+QString settingPath(const QString& name) {
+    return name == QStringLiteral("code.txt") ? QStringLiteral("データー/code/code.txt")
+                                              : QStringLiteral("設定/") + name;
+}
+
+ProgramFolder::ProgramFolder() {
+    const QDir samples(QStringLiteral(TAVELIN_SAMPLES_DIR));
+    QDirIterator it(samples.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString relative = samples.relativeFilePath(source);
+        if (relative == QStringLiteral("README.md")) continue;
+        QFile file(source);
+        if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read sample %s", qPrintable(source));
+        folder_.writeBytes(relative, file.readAll());
+    }
+}
+
+void ProgramFolder::writeSetting(const QString& name, const QStringList& lines) const {
+    folder_.writeLines(settingPath(name), lines);
+}
+
+void ProgramFolder::removeSetting(const QString& name) const {
+    QFile::remove(folder_.path(settingPath(name)));
+}
+
+void ProgramFolder::writeData(const QString& name, const QStringList& lines) const {
+    folder_.writeLines(QStringLiteral("データー/") + name, lines);
+}
+
+QStringList ProgramFolder::settingLines(const QString& name) const {
+    return LineReader::splitLines(decodeCp932(folder_.readBytes(settingPath(name))));
+}
+
+MainWindowFixture::MainWindowFixture(const ProgramFolder& folder)
+    : window(std::make_unique<FrmBase>(*state, dialogs, port, folder.path())) {}
+
+void MainWindowFixture::start() {
+    window->Form_Load();
+    window->show();
+}

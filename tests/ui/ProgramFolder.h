@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "FakeSerialPort.h"
+#include "FrmBase.h"
+#include "ProgramState.h"
+#include "ScriptedDialogs.h"
+#include "TempFolder.h"
+
+// A program folder filled with the sample settings and data, which a test may change before it
+// starts the main window on it.
+class ProgramFolder {
+public:
+    ProgramFolder();
+
+    QString path(const QString& relative = {}) const { return folder_.path(relative); }
+    void writeSetting(const QString& name, const QStringList& lines) const;
+    void removeSetting(const QString& name) const;
+    QStringList settingLines(const QString& name) const;
+    // A data file in データー/.
+    void writeData(const QString& name, const QStringList& lines) const;
+
+private:
+    TempFolder folder_;
+};
+
+// The main window on a program folder, with scripted dialogs and a fake port.
+struct MainWindowFixture {
+    explicit MainWindowFixture(const ProgramFolder& folder);
+
+    // Runs start-up and shows the window.
+    void start();
+    template <typename T>
+    T* control(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+
+    std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>();
+    ScriptedDialogs dialogs;
+    FakeSerialPort port;
+    std::unique_ptr<FrmBase> window;
+};
+
+// Settings files live in 設定/, except code.txt in データー/code/.
+QString settingPath(const QString& name);

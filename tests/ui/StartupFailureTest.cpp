@@ -1,0 +1,163 @@
+// Start-up on broken settings: every case brings up the failure report under the right step,
+// Retry meets the same failure again, and Cancel leaves a usable window that has not finished
+// start-up.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <functional>
+
+#include "ProgramFolder.h"
+
+namespace {
+
+struct BrokenSetting {
+    const char* name;
+    std::function<void(const ProgramFolder&)> breakIt;
+    const char* step;         // the step the report names
+    const char* description;  // the start of the error's description
+};
+
+void replaceLine(const ProgramFolder& folder, const QString& file, int line, const QString& text) {
+    QStringList lines = folder.settingLines(file);
+    lines[line] = text;
+    folder.writeSetting(file, lines);
+}
+
+void truncate(const ProgramFolder& folder, const QString& file, int lines) {
+    folder.writeSetting(file, folder.settingLines(file).mid(0, lines));
+}
+
+const char* const kNotFound = "ファイルが見つかりません";
+const char* const kPastEnd = "ファイルの終わりを越えて";
+const char* const kMismatch = "型が一致しません";
+const char* const kOverflow = "オーバーフロー";
+const char* const kIndex = "インデックスが有効範囲にありません";
+const char* const kInvalid = "プロパティの値が不正です";
+
+const BrokenSetting kCases[] = {
+    {"FlagMissing", [](auto& f) { f.removeSetting("flag.txt"); }, "flag.txtのオープン", kNotFound},
+    {"FlagNotANumber", [](auto& f) { replaceLine(f, "flag.txt", 3, "on"); }, "flag.txtのオープン",
+     kMismatch},
+    {"FlagOverflow", [](auto& f) { replaceLine(f, "flag.txt", 0, "40000"); }, "flag.txtのオープン",
+     kOverflow},
+    {"FlagEmptyLine", [](auto& f) { replaceLine(f, "flag.txt", 6, ""); }, "flag.txtのオープン",
+     kMismatch},
+    {"FlagTwentyOneLines",
+     [](auto& f) { f.writeSetting("flag.txt", f.settingLines("flag.txt") << "0"); },
+     "flag.txtのオープン", kIndex},
+    {"CustomMissing", [](auto& f) { f.removeSetting("custom.txt"); }, "custom.txtのオープン",
+     kNotFound},
+    {"CustomOddLength",
+     [](auto& f) { f.writeSetting("custom.txt", {"ASCII", "8", "カナ"}); }, "custom.txtのオープン",
+     kPastEnd},
+    {"CustomIndexNotANumber", [](auto& f) { f.writeSetting("custom.txt", {"ASCII", "eight"}); },
+     "custom.txtのオープン", kMismatch},
+    {"CodeMissing", [](auto& f) { f.removeSetting("code.txt"); }, "code.txtのオープン", kNotFound},
+    {"CodeShort", [](auto& f) { truncate(f, "code.txt", 255); }, "code.txtのオープン", kPastEnd},
+    {"CommMissing", [](auto& f) { f.removeSetting("comm.txt"); }, "comm.txtのオープン", kNotFound},
+    {"CommOneLine", [](auto& f) { truncate(f, "comm.txt", 1); }, "comm.txtのオープン", kPastEnd},
+    {"ColorMissing", [](auto& f) { f.removeSetting("color.txt"); }, "color.txtのオープン",
+     kNotFound},
+    {"ColorShort", [](auto& f) { truncate(f, "color.txt", 19); }, "color.txtのオープン", kPastEnd},
+    {"ColorNotANumber", [](auto& f) { replaceLine(f, "color.txt", 4, "red"); },
+     "color.txtのオープン", kMismatch},
+    {"ColorOverflow", [](auto& f) { replaceLine(f, "color.txt", 4, "4294967295"); },
+     "color.txtのオープン", kOverflow},
+    {"CpuMissing", [](auto& f) { f.removeSetting("cpu.txt"); }, "cpu.txtのオープン", kNotFound},
+    {"CpuEmpty", [](auto& f) { f.writeSetting("cpu.txt", {}); }, "cpu.txtのオープン", kPastEnd},
+    {"DeviceMissing", [](auto& f) { f.removeSetting("device.txt"); }, "device.txtのオープン",
+     kNotFound},
+    // Steps without a text of their own report under the text set last.
+    {"DeviceIndexBeyondTheList", [](auto& f) { f.writeSetting("custom.txt", {"ASCII", "99"}); },
+     "device.txtのオープン", kInvalid},
+    {"DisplayModeOutOfTheOptions", [](auto& f) { replaceLine(f, "flag.txt", 1, "2"); },
+     "custom.txtの書き込み処理", kIndex},
+    {"TransferUnitOutOfTheOptions", [](auto& f) { replaceLine(f, "flag.txt", 2, "5"); },
+     "custom.txtの書き込み処理", kIndex},
+    {"WarningBoxStateOutOfRange", [](auto& f) { replaceLine(f, "flag.txt", 4, "5"); },
+     "custom.txtの書き込み処理", kInvalid},
+    // comm.txt keeps text; a bad number shows when the port is configured.
+    {"PortNumberNotANumber", [](auto& f) { replaceLine(f, "comm.txt", 0, "COM3"); },
+     "通信ポートのオープン", kMismatch},
+    {"LineSpeedNotANumber", [](auto& f) { replaceLine(f, "comm.txt", 1, ""); },
+     "通信ポートのオープン", kMismatch},
+};
+
+class StartupFailure : public ::testing::TestWithParam<BrokenSetting> {};
+
+}  // namespace
+
+TEST_P(StartupFailure, ReportsTheStepRetriesItAndCancelLeavesAUsableWindow) {
+    const BrokenSetting& c = GetParam();
+    ProgramFolder folder;
+    c.breakIt(folder);
+    MainWindowFixture fx(folder);
+    fx.dialogs.answers = {Answer::Retry, Answer::Cancel};
+    fx.start();
+
+    ASSERT_EQ(fx.dialogs.shown.size(), 2) << fx.dialogs.shown.value(0).text.toStdString();
+    const auto& report = fx.dialogs.shown[0];
+    const QString expectedStart = QString::fromUtf8(c.step) + QStringLiteral("に失敗しました\r\n") +
+                                  QString::fromUtf8(c.description);
+    EXPECT_TRUE(report.text.startsWith(expectedStart))
+        << report.text.toStdString() << "\nexpected start: " << expectedStart.toStdString();
+    EXPECT_EQ(report.title, QStringLiteral("subSetup"));
+    EXPECT_TRUE(report.retryCancel);
+    EXPECT_EQ(fx.dialogs.shown[1].text, report.text);  // Retry met the same failure
+    EXPECT_EQ(fx.state->ErrorAnswer, QStringLiteral("2"));
+    EXPECT_FALSE(fx.state->SetupDone);
+
+    // The window still works: the message line clears on a click, the device list stays idle.
+    auto* message = fx.control<QLabel>("lblMessage");
+    message->setText(QStringLiteral("x"));
+    QTest::mouseClick(message, Qt::LeftButton);
+    EXPECT_TRUE(message->text().isEmpty());
+    const int16_t deviceIndex = fx.state->DeviceIndex;
+    auto* devices = fx.control<QComboBox>("cmbDevice");
+    if (devices->count() > 1) devices->setCurrentIndex(devices->currentIndex() == 0 ? 1 : 0);
+    EXPECT_EQ(fx.state->DeviceIndex, deviceIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(BrokenSettings, StartupFailure, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StartupFailureRecovery, RetrySucceedsOnceTheFileIsBack) {
+    ProgramFolder folder;
+    const QStringList colours = folder.settingLines("color.txt");
+    folder.removeSetting("color.txt");
+    // The user puts the file back while the report is up.
+    struct RestoringDialogs : ScriptedDialogs {
+        std::function<void()> onAsk;
+        int askRetryCancel(const QString& text, const QString& title) override {
+            onAsk();
+            return ScriptedDialogs::askRetryCancel(text, title);
+        }
+    };
+    RestoringDialogs dialogs;
+    dialogs.answers = {Answer::Retry};
+    dialogs.onAsk = [&] { folder.writeSetting("color.txt", colours); };
+    ProgramState state;
+    FakeSerialPort port;
+    FrmBase window(state, dialogs, port, folder.path());
+    window.Form_Load();
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(state.SetupDone);
+    EXPECT_EQ(state.ColorTable[0], colours[0].toInt());
+}
+
+TEST(StartupFailureRecovery, FaultyDeviceRecordIsReportedByTheSelectionAndStartupGoesOn) {
+    ProgramFolder folder;
+    QStringList catalogue = folder.settingLines("device.txt");
+    catalogue[8 * 9 + 3] = QStringLiteral("300");  // A0 level of the remembered device
+    folder.writeSetting("device.txt", catalogue);
+    MainWindowFixture fx(folder);
+    fx.start();
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("subDeviceSelect"));
+    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+        QStringLiteral("device.txtのオープンに失敗しました\r\nオーバーフロー")));
+    EXPECT_TRUE(fx.state->SetupDone);
+}
