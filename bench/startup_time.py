@@ -1,0 +1,58 @@
+#!/usr/bin/env python3
+"""Times the program from process start to its main window on screen.
+
+Runs the start-up probe (the program itself, quitting once the window is shown) in a copy of the
+built program folder with the sample settings, many times, and prints the median. The serial port
+of comm.txt is linked to a pseudo-terminal so that the port opens and no message box waits.
+
+    bench/startup_time.py [--runs N] [--platform offscreen|xcb]
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+PROGRAM = os.path.join(ROOT, "build", "program")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--runs", type=int, default=21)
+    parser.add_argument("--platform", default="offscreen")
+    args = parser.parse_args()
+
+    if not os.path.exists(os.path.join(PROGRAM, "tavelin_startup_probe")):
+        subprocess.run([os.path.join(ROOT, "scripts", "build.sh")], check=True)
+
+    with tempfile.TemporaryDirectory() as scratch:
+        folder = os.path.join(scratch, "program")
+        shutil.copytree(PROGRAM, folder, symlinks=True)
+        master, slave = os.openpty()
+        link = os.path.join(folder, "設定", "COM1")
+        if os.path.lexists(link):
+            os.remove(link)
+        os.symlink(os.ttyname(slave), link)
+
+        env = dict(os.environ, QT_QPA_PLATFORM=args.platform)
+        probe = os.path.join(folder, "tavelin_startup_probe")
+        times_ms = []
+        for _ in range(args.runs + 1):  # the first run warms the file cache and is dropped
+            start = time.monotonic_ns()
+            shown = subprocess.run([probe], env=env, check=True, capture_output=True, text=True)
+            times_ms.append((int(shown.stdout.split()[0]) - start) / 1e6)
+        os.close(master)
+        os.close(slave)
+
+    times_ms = times_ms[1:]
+    print(f"start-up to main window shown ({args.platform}, {args.runs} runs): "
+          f"median {statistics.median(times_ms):.1f} ms, "
+          f"min {min(times_ms):.1f} ms, max {max(times_ms):.1f} ms")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
