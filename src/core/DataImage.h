@@ -21,7 +21,8 @@ public:
     // such a cell is never valid hexadecimal anyway.
     void set(int address, QStringView text);
     bool isEmpty(int address) const { return cell(address)[0] == 0; }
-    // Sets every cell to the same two characters ("FF" before a HEX load, "00" before a binary one).
+    // Sets every cell to the same two characters ("FF" before a HEX load, "00" before a binary
+    // one).
     void fill(QStringView text);
 
 private:

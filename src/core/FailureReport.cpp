@@ -9,7 +9,9 @@
 
 FailureReport::FailureReport(ProgramState& state, Dialogs& dialogs, QString title,
                              QString failedText)
-    : state_(state), dialogs_(dialogs), title_(std::move(title)),
+    : state_(state),
+      dialogs_(dialogs),
+      title_(std::move(title)),
       failedText_(std::move(failedText)) {}
 
 bool FailureReport::run(const std::function<void()>& step) {

@@ -17,7 +17,8 @@ ProgramError ProgramError::inputPastEnd() {
 }
 
 ProgramError ProgramError::typeMismatch(const QString& text) {
-    return ProgramError(QStringLiteral("型が一致しません。 (\"%1\" は数値ではありません)").arg(text));
+    return ProgramError(
+        QStringLiteral("型が一致しません。 (\"%1\" は数値ではありません)").arg(text));
 }
 
 ProgramError ProgramError::overflow(const QString& text) {

@@ -26,7 +26,8 @@ QString readFlagFile(ProgramState& state, const QString& path) {
         if (i == kFlagLines) {
             dataFileName = line;
         } else {
-            int16_t& entry = state.FlagTable.at(i);  // a 21st line is an index error, whatever it holds
+            int16_t& entry =
+                state.FlagTable.at(i);  // a 21st line is an index error, whatever it holds
             entry = toInteger16(line);
         }
     }

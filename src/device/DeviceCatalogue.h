@@ -8,7 +8,7 @@
 constexpr int kDeviceRecordLines = 9;
 
 struct DeviceListing {
-    QStringList names;        // one entry per record begun, a final partial record included
+    QStringList names;  // one entry per record begun, a final partial record included
     int16_t completeRecords = 0;
 };
 

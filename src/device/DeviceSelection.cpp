@@ -36,7 +36,9 @@ QString sourcePrefix(int bit, uint8_t source) {
 
 void applyLine(ProgramState& s, int lineInRecord, const QString& line, DeviceLabels& labels) {
     switch (lineInRecord) {
-        case Name: s.DeviceName = line; break;
+        case Name:
+            s.DeviceName = line;
+            break;
         case Size:
             s.DeviceCapacity = toInteger32(line);
             labels[0] = QStringLiteral("Size=") + line + QStringLiteral("byt");

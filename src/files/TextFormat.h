@@ -15,9 +15,9 @@ constexpr int kLineLength = 32;
 struct LoadResult {
     enum class Outcome { Loaded, WrongLineLength, BadCell };
     Outcome outcome = Outcome::Loaded;
-    int line = 0;          // the faulty line, from 1 (WrongLineLength)
-    int32_t address = 0;   // the faulty cell's address (BadCell)
-    QString cellText;      // the faulty cell as read (BadCell)
+    int line = 0;         // the faulty line, from 1 (WrongLineLength)
+    int32_t address = 0;  // the faulty cell's address (BadCell)
+    QString cellText;     // the faulty cell as read (BadCell)
 };
 
 // Reads the file into the image. The cells before a fault stay loaded, the faulty cell included

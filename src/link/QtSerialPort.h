@@ -17,7 +17,7 @@ QString portDevicePath(const QString& settingsFolder, int32_t number);
 // The serial line to the writer board: 8 data bits, no parity, 1 stop bit, no flow control, and
 // every byte value carried unchanged. Received bytes are handed over from the event loop.
 class QtSerialPort final : public SerialPort {
-  public:
+public:
     // settingsFolder ends in '/' or is empty (then no COM<n> links are looked for).
     explicit QtSerialPort(QString settingsFolder);
     ~QtSerialPort() override;
@@ -34,7 +34,7 @@ class QtSerialPort final : public SerialPort {
     void send(const QByteArray& frame) override;
     void setReceiveHandler(ReceiveHandler handler) override;
 
-  private:
+private:
     void deliverReceived();
 
     QString settingsFolder_;

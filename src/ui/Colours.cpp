@@ -13,29 +13,45 @@ QPalette::ColorRole roleOfSystemColour(uint8_t index) {
     switch (static_cast<SystemColour>(index)) {
         case SystemColour::ScrollBar:
         case SystemColour::ButtonFace:
-        case SystemColour::MenuBar: return QPalette::Button;
-        case SystemColour::Window: return QPalette::Base;
-        case SystemColour::WindowText: return QPalette::Text;
+        case SystemColour::MenuBar:
+            return QPalette::Button;
+        case SystemColour::Window:
+            return QPalette::Base;
+        case SystemColour::WindowText:
+            return QPalette::Text;
         case SystemColour::MenuText:
-        case SystemColour::InactiveCaptionText: return QPalette::WindowText;
+        case SystemColour::InactiveCaptionText:
+            return QPalette::WindowText;
         case SystemColour::ActiveCaption:
         case SystemColour::GradientActiveCaption:
         case SystemColour::Highlight:
-        case SystemColour::MenuHighlight: return QPalette::Highlight;
+        case SystemColour::MenuHighlight:
+            return QPalette::Highlight;
         case SystemColour::CaptionText:
-        case SystemColour::HighlightText: return QPalette::HighlightedText;
+        case SystemColour::HighlightText:
+            return QPalette::HighlightedText;
         case SystemColour::ButtonShadow:
-        case SystemColour::AppWorkspace: return QPalette::Dark;
+        case SystemColour::AppWorkspace:
+            return QPalette::Dark;
         case SystemColour::WindowFrame:
-        case SystemColour::DarkShadow3D: return QPalette::Shadow;
-        case SystemColour::GrayText: return QPalette::PlaceholderText;
-        case SystemColour::ButtonText: return QPalette::ButtonText;
-        case SystemColour::ButtonHighlight: return QPalette::Light;
-        case SystemColour::Light3D: return QPalette::Midlight;
-        case SystemColour::InfoText: return QPalette::ToolTipText;
-        case SystemColour::InfoBackground: return QPalette::ToolTipBase;
-        case SystemColour::HotLight: return QPalette::Link;
-        default: return QPalette::Window;
+        case SystemColour::DarkShadow3D:
+            return QPalette::Shadow;
+        case SystemColour::GrayText:
+            return QPalette::PlaceholderText;
+        case SystemColour::ButtonText:
+            return QPalette::ButtonText;
+        case SystemColour::ButtonHighlight:
+            return QPalette::Light;
+        case SystemColour::Light3D:
+            return QPalette::Midlight;
+        case SystemColour::InfoText:
+            return QPalette::ToolTipText;
+        case SystemColour::InfoBackground:
+            return QPalette::ToolTipBase;
+        case SystemColour::HotLight:
+            return QPalette::Link;
+        default:
+            return QPalette::Window;
     }
 }
 
@@ -68,7 +84,8 @@ void setTextColour(QWidget* widget, int32_t windowsColour) {
 void setBackColour(QWidget* widget, int32_t windowsColour) {
     const QColor colour = toQColor(windowsColour);
     QPalette palette = widget->palette();
-    if (palette.color(QPalette::Base) == colour && palette.isBrushSet(QPalette::Active, QPalette::Base)) {
+    if (palette.color(QPalette::Base) == colour &&
+        palette.isBrushSet(QPalette::Active, QPalette::Base)) {
         return;
     }
     palette.setColor(QPalette::Base, colour);

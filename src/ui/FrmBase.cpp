@@ -1,7 +1,6 @@
 #include "FrmBase.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -11,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "Colours.h"
 #include "ProgramError.h"
@@ -91,7 +91,8 @@ void FrmBase::selectOption(QRadioButton* option) {
 }
 
 void FrmBase::setCheckState(QCheckBox* box, int16_t checkState) {
-    if (checkState != 0 && checkState != 1) throw ProgramError::invalidValue(QString::number(checkState));
+    if (checkState != 0 && checkState != 1)
+        throw ProgramError::invalidValue(QString::number(checkState));
     const bool ticked = checkState == 1;
     if (box->isChecked() == ticked) return;  // a box runs its handler only when its state changes
     box->setChecked(ticked);
@@ -99,8 +100,9 @@ void FrmBase::setCheckState(QCheckBox* box, int16_t checkState) {
 }
 
 void FrmBase::paintSelectionColour(QAbstractButton* control) {
-    setTextColour(control, state_.ColorTable[control->isChecked() ? Colour::CaptionSelected
-                                                                   : Colour::CaptionNormal]);
+    setTextColour(
+        control,
+        state_.ColorTable[control->isChecked() ? Colour::CaptionSelected : Colour::CaptionNormal]);
 }
 
 void FrmBase::paintSelectionColours(std::initializer_list<QAbstractButton*> controls) {

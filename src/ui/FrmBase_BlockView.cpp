@@ -41,9 +41,9 @@ void FrmBase::subBlockDisplay() {
         const QString shown =
             hexDisplay || !isHexCell(cell) ? cell : s.CodeTable[cell.toUInt(nullptr, 16)];
         txtData[i]->setText(shown);
-        setTextColour(txtData[i], s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)]
-                                                   ? Colour::DataMarked
-                                                   : Colour::DataNormal]);
+        setTextColour(txtData[i],
+                      s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)] ? Colour::DataMarked
+                                                                            : Colour::DataNormal]);
         setBackColour(txtData[i], s.ColorTable[Colour::CellNormal]);
     }
     paintCursor(s.CurrentCell, false);
@@ -71,7 +71,8 @@ void FrmBase::paintCursor(int cell, bool withLabels) {
             for (int i = column; i <= cell; i += 16) setBackColour(txtData[i], lineColour);
             for (int i = row * 16; i <= cell; ++i) setBackColour(txtData[i], lineColour);
             break;
-        default: break;
+        default:
+            break;
     }
     setBackColour(txtData[cell], state_.ColorTable[Colour::CellSelected]);
     if (withLabels) {

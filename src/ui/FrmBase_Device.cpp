@@ -26,9 +26,8 @@ void FrmBase::subDeviceSelect(int16_t index) {
     const std::function<void()> steps[] = {
         [&] {
             s.CurrentStep = QStringLiteral("subDeviceSelect");
-            fraDevice->setTitle(QStringLiteral("デバイス選択：%1(%2)")
-                                    .arg(s.DeviceIndex + 1)
-                                    .arg(s.DeviceCount));
+            fraDevice->setTitle(
+                QStringLiteral("デバイス選択：%1(%2)").arg(s.DeviceIndex + 1).arg(s.DeviceCount));
         },
         [&] {
             s.CurrentStep = QStringLiteral("device.txtのオープン");
@@ -45,7 +44,8 @@ void FrmBase::subDeviceSelect(int16_t index) {
         },
         [&] { subBlockDisplay(); },
         [&] {
-            if (!txtEditAddress->text().isEmpty()) txtEditAddress->setText(selectedCellAddressText());
+            if (!txtEditAddress->text().isEmpty())
+                txtEditAddress->setText(selectedCellAddressText());
         },
         [&] {
             int unit = 0;

@@ -30,9 +30,10 @@ void FrmBase::optFileType_Click(int Index) {
 // SaveArmed "取消"/"開始".
 void FrmBase::cmdFileOperation_Click(int Index) {
     if (txtFileName->text().isEmpty()) {
-        dialogs_.showMessage(QStringLiteral("ファイル名が空白です。\r\n") +
-                                 QStringLiteral("ファイルを選択するか、ファイル名を記入してください。\r\n"),
-                             QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
+        dialogs_.showMessage(
+            QStringLiteral("ファイル名が空白です。\r\n") +
+                QStringLiteral("ファイルを選択するか、ファイル名を記入してください。\r\n"),
+            QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
         return;
     }
     const QString caption = cmdFileOperation.at(static_cast<std::size_t>(Index))->text();
@@ -71,8 +72,9 @@ void FrmBase::loadDataFile() {
     bool loaded = false;
     const bool finished = report.run([&] {
         if (state_.FileTypeName != kTextFormat) {
-            dialogs_.showMessage(state_.FileTypeName + QStringLiteral(" のファイルはまだ読み込めません。"),
-                                 QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
+            dialogs_.showMessage(
+                state_.FileTypeName + QStringLiteral(" のファイルはまだ読み込めません。"),
+                QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
             return;
         }
         const TextFormat::LoadResult result =
@@ -104,19 +106,17 @@ void FrmBase::saveDataFile() {
     const QString fileName = txtFileName->text();
     FailureReport report(state_, dialogs_, QStringLiteral("cmdFileOperation_Click"));
     report.setBeforeReport([this] { setFileButtonsIdle(); });
-    const bool saved =
-        report.run([&] {
-            state_.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
-            writeFlagFile(state_, state_.SettingsFolder + QStringLiteral("flag.txt"), fileName);
-        }) &&
-        report.run([&] {
-            state_.CurrentStep = fileName + QStringLiteral("の書き込み処理");
-            if (state_.FileTypeName != kTextFormat) {
-                throw ProgramError(state_.FileTypeName +
-                                   QStringLiteral(" のファイルはまだ書き込めません。"));
-            }
-            TextFormat::save(state_.DataFolder + fileName, state_.Image);
-        });
+    const bool saved = report.run([&] {
+        state_.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
+        writeFlagFile(state_, state_.SettingsFolder + QStringLiteral("flag.txt"), fileName);
+    }) && report.run([&] {
+        state_.CurrentStep = fileName + QStringLiteral("の書き込み処理");
+        if (state_.FileTypeName != kTextFormat) {
+            throw ProgramError(state_.FileTypeName +
+                               QStringLiteral(" のファイルはまだ書き込めません。"));
+        }
+        TextFormat::save(state_.DataFolder + fileName, state_.Image);
+    });
     setFileButtonsIdle();
     if (!saved) return;
     setMessageColour(kResultBlue);

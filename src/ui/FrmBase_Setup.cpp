@@ -95,7 +95,8 @@ void FrmBase::subSetup() {
         [&] {
             s.CurrentStep = QStringLiteral("device.txtのオープン");
             s.DeviceCount = 0;
-            const DeviceListing listing = scanDeviceFile(s.SettingsFolder + QStringLiteral("device.txt"));
+            const DeviceListing listing =
+                scanDeviceFile(s.SettingsFolder + QStringLiteral("device.txt"));
             cmbDevice->clear();
             cmbDevice->addItems(listing.names);
             s.DeviceCount = listing.completeRecords;
@@ -105,18 +106,20 @@ void FrmBase::subSetup() {
                 throw ProgramError::invalidValue(QString::number(s.DeviceIndex));
             }
             cmbDevice->setCurrentIndex(s.DeviceIndex);
-            fraDevice->setTitle(QStringLiteral("デバイス選択：%1(%2)")
-                                    .arg(s.DeviceIndex + 1)
-                                    .arg(s.DeviceCount));
+            fraDevice->setTitle(
+                QStringLiteral("デバイス選択：%1(%2)").arg(s.DeviceIndex + 1).arg(s.DeviceCount));
         },
         [&] { subDeviceSelect(s.DeviceIndex); },
         [&] { txtBlock->setText(QString::number(s.CurrentBlock)); },
         [&] {
-            QRadioButton* mode = optEdit.at(static_cast<std::size_t>(s.FlagTable[Flag::DisplayMode]));
+            QRadioButton* mode =
+                optEdit.at(static_cast<std::size_t>(s.FlagTable[Flag::DisplayMode]));
             selectOption(mode);
             mode->setFocusPolicy(Qt::ClickFocus);  // out of the tab order
         },
-        [&] { selectOption(optComm.at(static_cast<std::size_t>(s.FlagTable[Flag::TransferUnit]))); },
+        [&] {
+            selectOption(optComm.at(static_cast<std::size_t>(s.FlagTable[Flag::TransferUnit])));
+        },
         [&] { setCheckState(chkCaution[0], s.FlagTable[Flag::CautionAllData]); },
         [&] { setCheckState(chkCaution[1], s.FlagTable[Flag::CautionComm]); },
         [&] {

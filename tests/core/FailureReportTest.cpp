@@ -35,7 +35,8 @@ TEST(FailureReport, RetryRunsTheStepAgainUntilItSucceeds) {
     EXPECT_EQ(attempts, 3);
     EXPECT_EQ(dialogs.shown.size(), 2);
     EXPECT_EQ(state.ErrorAnswer, QStringLiteral("4"));
-    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("に失敗しました。\r\nインデックス")));
+    EXPECT_TRUE(
+        dialogs.shown[0].text.startsWith(QStringLiteral("に失敗しました。\r\nインデックス")));
 }
 
 TEST(FailureReport, RunsTheBeforeReportActionFirst) {

@@ -37,7 +37,8 @@ TEST(WriteLines, WritesCp932WithCrLfAndReplacesTheFileWhole) {
     TempFolder folder;
     folder.writeBytes("out.txt", QByteArray(1000, 'x'));
     writeLines(folder.path("out.txt"), {QStringLiteral("ＡＳＣＩＩ"), QStringLiteral("7")});
-    EXPECT_EQ(folder.readBytes("out.txt"), QByteArray("\x82\x60\x82\x72\x82\x62\x82\x68\x82\x68\r\n7\r\n"));
+    EXPECT_EQ(folder.readBytes("out.txt"),
+              QByteArray("\x82\x60\x82\x72\x82\x62\x82\x68\x82\x68\r\n7\r\n"));
 }
 
 TEST(WriteLines, UnwritableTargetThrowsAndLeavesNothingBehind) {

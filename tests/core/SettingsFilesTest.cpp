@@ -39,7 +39,8 @@ TEST(FlagFile, ShorterFileLeavesTheRestAndNoName) {
 
 TEST(FlagFile, TwentyFirstLineIsAnIndexErrorAfterTheRestWasRead) {
     TempFolder folder;
-    folder.writeLines("flag.txt", numbers(19, 1) << "name.txt" << "extra");
+    folder.writeLines("flag.txt", numbers(19, 1) << "name.txt"
+                                                 << "extra");
     ProgramState state;
     EXPECT_THROW(readFlagFile(state, folder.path("flag.txt")), std::out_of_range);
     EXPECT_EQ(state.FlagTable[18], 19);

@@ -16,7 +16,9 @@ QStringList record(const QString& name, int size, int page, std::array<int, 6> p
 class DeviceSelection : public ::testing::Test {
 protected:
     void writeCatalogue(const QStringList& lines) { folder.writeLines("device.txt", lines); }
-    void select(int16_t index) { applyDeviceRecord(state, folder.path("device.txt"), index, labels); }
+    void select(int16_t index) {
+        applyDeviceRecord(state, folder.path("device.txt"), index, labels);
+    }
 
     TempFolder folder;
     ProgramState state;

@@ -39,7 +39,8 @@ TEST(TextFormat, WrongLineLengthStopsWithEarlierLinesLoaded) {
     EXPECT_EQ(result.line, 5);
     EXPECT_EQ(image.at(63), QStringLiteral("00"));
     EXPECT_TRUE(image.isEmpty(64));
-    EXPECT_TRUE(TextFormat::wrongLineLengthMessage("d.txt", 5).contains(QStringLiteral("【行数：5 】")));
+    EXPECT_TRUE(
+        TextFormat::wrongLineLengthMessage("d.txt", 5).contains(QStringLiteral("【行数：5 】")));
 }
 
 TEST(TextFormat, BadCellIsStoredThenReportedByLineAndColumn) {

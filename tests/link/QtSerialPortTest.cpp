@@ -54,7 +54,7 @@ QByteArray everyByteValue(int repeats) {
 // The line is left in its default cooked mode (echo, CR/LF mapping, XON/XOFF) on purpose: bytes
 // only pass unchanged when the port under test makes it raw.
 class Pty {
-  public:
+public:
     Pty() {
         master_ = posix_openpt(O_RDWR | O_NOCTTY);
         char path[128] = {};
@@ -117,7 +117,7 @@ class Pty {
         return true;
     }
 
-  private:
+private:
     int master_ = -1;
     int slave_ = -1;
     QString slavePath_;
@@ -125,7 +125,7 @@ class Pty {
 };
 
 class QtSerialPortTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() { ensureApplication(); }
 
     void SetUp() override {

@@ -15,7 +15,7 @@
 // may throw to stand for an error raised by the port component; a throwing call changes nothing
 // else. Like the real port, a closed fake neither sends nor delivers.
 class FakeSerialPort final : public SerialPort {
-  public:
+public:
     // What open() reports and whether the port is open afterwards.
     bool openResult = true;
     // Called with "setPortNumber", "open", "send", ... at the start of each call.
@@ -42,7 +42,7 @@ class FakeSerialPort final : public SerialPort {
     bool deliver(const QByteArray& bytes);
     bool hasReceiveHandler() const;
 
-  private:
+private:
     void enter(const QString& operation, const QString& logEntry);
 
     bool open_ = false;

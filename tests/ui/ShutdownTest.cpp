@@ -31,7 +31,8 @@ TEST(Shutdown, FailureIsReportedRetriedAndCancelStillCloses) {
     MainWindowFixture fx(folder);
     fx.start();
     fx.port.failWith = [](const QString& operation) {
-        if (operation == QStringLiteral("close")) throw ProgramError(QStringLiteral("ポートが応答しません。"));
+        if (operation == QStringLiteral("close"))
+            throw ProgramError(QStringLiteral("ポートが応答しません。"));
     };
     fx.dialogs.answers = {Answer::Retry, Answer::Cancel};
     fx.window->close();

@@ -51,9 +51,14 @@ const BrokenSetting kCases[] = {
     {"CustomMissing", [](auto& f) { f.removeSetting("custom.txt"); }, "custom.txtのオープン",
      kNotFound},
     {"CustomOddLength",
-     [](auto& f) { f.writeSetting("custom.txt", {"ASCII", "8", "カナ"}); }, "custom.txtのオープン",
-     kPastEnd},
-    {"CustomIndexNotANumber", [](auto& f) { f.writeSetting("custom.txt", {"ASCII", "eight"}); },
+     [](auto& f) {
+         f.writeSetting("custom.txt", {"ASCII", "8", "カナ"});
+     },
+     "custom.txtのオープン", kPastEnd},
+    {"CustomIndexNotANumber",
+     [](auto& f) {
+         f.writeSetting("custom.txt", {"ASCII", "eight"});
+     },
      "custom.txtのオープン", kMismatch},
     {"CodeMissing", [](auto& f) { f.removeSetting("code.txt"); }, "code.txtのオープン", kNotFound},
     {"CodeShort", [](auto& f) { truncate(f, "code.txt", 255); }, "code.txtのオープン", kPastEnd},
@@ -71,7 +76,10 @@ const BrokenSetting kCases[] = {
     {"DeviceMissing", [](auto& f) { f.removeSetting("device.txt"); }, "device.txtのオープン",
      kNotFound},
     // Steps without a text of their own report under the text set last.
-    {"DeviceIndexBeyondTheList", [](auto& f) { f.writeSetting("custom.txt", {"ASCII", "99"}); },
+    {"DeviceIndexBeyondTheList",
+     [](auto& f) {
+         f.writeSetting("custom.txt", {"ASCII", "99"});
+     },
      "device.txtのオープン", kInvalid},
     {"DisplayModeOutOfTheOptions", [](auto& f) { replaceLine(f, "flag.txt", 1, "2"); },
      "custom.txtの書き込み処理", kIndex},
@@ -87,6 +95,8 @@ const BrokenSetting kCases[] = {
 };
 
 class StartupFailure : public ::testing::TestWithParam<BrokenSetting> {};
+
+void PrintTo(const BrokenSetting& c, std::ostream* out) { *out << c.name; }
 
 }  // namespace
 
@@ -116,9 +126,11 @@ TEST_P(StartupFailure, ReportsTheStepRetriesItAndCancelLeavesAUsableWindow) {
     QTest::mouseClick(message, Qt::LeftButton);
     EXPECT_TRUE(message->text().isEmpty());
     const int16_t deviceIndex = fx.state->DeviceIndex;
+    const QStringList custom = folder.settingLines("custom.txt");
     auto* devices = fx.control<QComboBox>("cmbDevice");
     if (devices->count() > 1) devices->setCurrentIndex(devices->currentIndex() == 0 ? 1 : 0);
     EXPECT_EQ(fx.state->DeviceIndex, deviceIndex);
+    EXPECT_EQ(folder.settingLines("custom.txt"), custom);
 }
 
 INSTANTIATE_TEST_SUITE_P(BrokenSettings, StartupFailure, ::testing::ValuesIn(kCases),

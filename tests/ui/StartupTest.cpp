@@ -42,7 +42,8 @@ TEST(Startup, SampleSettingsBringTheWholeWindowUp) {
     EXPECT_EQ(fx.control<QGroupBox>("fraDevice")->title(), QStringLiteral("デバイス選択：9(12)"));
     EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->count(), 12);
     EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->currentIndex(), 8);
-    EXPECT_EQ(fx.control<QLabel>("lblDevice(0)")->text(), QStringLiteral("Size=32768byt Page=64byt"));
+    EXPECT_EQ(fx.control<QLabel>("lblDevice(0)")->text(),
+              QStringLiteral("Size=32768byt Page=64byt"));
     EXPECT_EQ(fx.control<QGroupBox>("fraBlock")->title(), QStringLiteral("ブロック選択(0 ～ 127)"));
     EXPECT_EQ(fx.control<QLineEdit>("txtBlock")->text(), QStringLiteral("0"));
     EXPECT_EQ(fx.control<QLabel>("lblYokoAddress(10)")->text(), QStringLiteral("A"));
@@ -58,8 +59,8 @@ TEST(Startup, SampleSettingsBringTheWholeWindowUp) {
     EXPECT_FALSE(s.Image.isEmpty(0x1FFFF));
 
     // The port is configured from comm.txt, opened and reset.
-    EXPECT_EQ(fx.port.calls,
-              (QStringList{"setSpeed 115200", "setPortNumber 1", "open", "resetFirst", "resetSecond"}));
+    EXPECT_EQ(fx.port.calls, (QStringList{"setSpeed 115200", "setPortNumber 1", "open",
+                                          "resetFirst", "resetSecond"}));
     EXPECT_EQ(fx.control<QGroupBox>("fraComm")->title(), QStringLiteral("デバイス通信 COM 1"));
 }
 
@@ -155,8 +156,9 @@ TEST(Startup, PortThatDoesNotOpenIsToldAndStartupGoesOn) {
     fx.port.openResult = false;
     fx.start();
     ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_EQ(fx.dialogs.shown[0].text,
-              QStringLiteral("通信ポートをオープンできませんでした。\r\n通信条件を確認してください。"));
+    EXPECT_EQ(
+        fx.dialogs.shown[0].text,
+        QStringLiteral("通信ポートをオープンできませんでした。\r\n通信条件を確認してください。"));
     EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("Tavelin"));
     EXPECT_FALSE(fx.dialogs.shown[0].retryCancel);
     auto* fraComm = fx.control<QGroupBox>("fraComm");
@@ -166,14 +168,14 @@ TEST(Startup, PortThatDoesNotOpenIsToldAndStartupGoesOn) {
     EXPECT_TRUE(fx.state->SetupDone);
 }
 
-TEST(Startup, SelectingADeviceWaitsForStartupToFinish) {
+TEST(Startup, DeviceListActsOnceStartupHasFinished) {
     ProgramFolder folder;
-    folder.writeSetting("flag.txt", flagLines({0, 0, 5, 0, 0, 0}, "sample.txt"));
     MainWindowFixture fx(folder);
     fx.start();
-    ASSERT_FALSE(fx.state->SetupDone);
-    const QStringList customBefore = folder.settingLines("custom.txt");
-    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(2);
-    EXPECT_EQ(fx.state->DeviceIndex, 8);
-    EXPECT_EQ(folder.settingLines("custom.txt"), customBefore);
+    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(1);
+    EXPECT_EQ(fx.state->DeviceIndex, 1);
+    EXPECT_EQ(fx.state->DeviceName, QStringLiteral("24C02"));
+    EXPECT_EQ(folder.settingLines("custom.txt"), (QStringList{"ASCII", "1"}));
+    EXPECT_EQ(fx.window->windowTitle(),
+              QStringLiteral("Tavelin  Ver.2.02 【Device: 24C02 / File: sample.txt】"));
 }

@@ -151,26 +151,58 @@ TEST(WindowLayout, EveryControlCarriesItsNameAndCaption) {
         return QString();
     };
     const std::pair<const char*, const char*> expected[] = {
-        {"fraDevice", "デバイス選択"}, {"cmdDevice", "コンフィング設定"},
-        {"fraBlock", "ブロック選択"}, {"lblBlock", "ブロック"}, {"fraDisplay", "表示設定"},
-        {"cmdColor", "色設定"}, {"cmdReset", "リセット"}, {"optCursor(0)", "1セル"},
-        {"optCursor(1)", "」字"}, {"optCursor(2)", "十字"}, {"lblDisplay", "カーソル"},
-        {"chkChange", "変更"}, {"cmdFileOperation(0)", "開く"}, {"cmdFileOperation(1)", "保存"},
-        {"optFileType(0)", "Original Text Format"}, {"optFileType(1)", "HEX Format"},
-        {"optFileType(2)", "Binary Format"}, {"optFileType(3)", "Other Format"},
-        {"fraHexRecordType", "HexRecordType"}, {"optHexRecordType(0)", "Int20bit"},
-        {"optHexRecordType(1)", "Int32bit"}, {"optHexRecordType(2)", "S1 2Byte"},
-        {"optHexRecordType(3)", "S2 3Byte"}, {"optHexRecordType(4)", "S3 4Byte"},
-        {"lblLastCount", "EndAddress"}, {"lblFileErrorList", "HEX コメント行"},
-        {"fraEdit", "データー編集"}, {"lblEdit(0)", "データー入力ボックス"},
-        {"lblEdit(1)", "Setアドレス"}, {"cmdEdit(0)", "転写"}, {"cmdEdit(1)", "クリア"},
-        {"optEdit(0)", "HEX"}, {"chkEdit(0)", "Autoアドレス"}, {"chkEdit(1)", "Clickセット"},
-        {"chkCaution(0)", "警告表示"}, {"cmdLineChange", "Multi"}, {"cmdEditReverse", "逆転写"},
-        {"fraMode", "転写モード"}, {"optMode(0)", "ノーマル"}, {"optMode(1)", "ダイレクト"},
-        {"optMode(2)", "Setアドレス～最後"}, {"chkEdit(3)", "0x00000"}, {"fraComm", "デバイス通信"},
-        {"cmdComm(0)", "WRITE"}, {"cmdComm(1)", "READ"}, {"cmdComm(2)", "VERIFY"},
-        {"cmdComm(3)", "PROPERTY"}, {"optComm(0)", "1ブロック"}, {"optComm(1)", "全メモリー"},
-        {"optComm(2)", "1バイト"}, {"chkCaution(1)", "警告表示"}, {"lblMessage", ""},
+        {"fraDevice", "デバイス選択"},
+        {"cmdDevice", "コンフィング設定"},
+        {"fraBlock", "ブロック選択"},
+        {"lblBlock", "ブロック"},
+        {"fraDisplay", "表示設定"},
+        {"cmdColor", "色設定"},
+        {"cmdReset", "リセット"},
+        {"optCursor(0)", "1セル"},
+        {"optCursor(1)", "」字"},
+        {"optCursor(2)", "十字"},
+        {"lblDisplay", "カーソル"},
+        {"chkChange", "変更"},
+        {"cmdFileOperation(0)", "開く"},
+        {"cmdFileOperation(1)", "保存"},
+        {"optFileType(0)", "Original Text Format"},
+        {"optFileType(1)", "HEX Format"},
+        {"optFileType(2)", "Binary Format"},
+        {"optFileType(3)", "Other Format"},
+        {"fraHexRecordType", "HexRecordType"},
+        {"optHexRecordType(0)", "Int20bit"},
+        {"optHexRecordType(1)", "Int32bit"},
+        {"optHexRecordType(2)", "S1 2Byte"},
+        {"optHexRecordType(3)", "S2 3Byte"},
+        {"optHexRecordType(4)", "S3 4Byte"},
+        {"lblLastCount", "EndAddress"},
+        {"lblFileErrorList", "HEX コメント行"},
+        {"fraEdit", "データー編集"},
+        {"lblEdit(0)", "データー入力ボックス"},
+        {"lblEdit(1)", "Setアドレス"},
+        {"cmdEdit(0)", "転写"},
+        {"cmdEdit(1)", "クリア"},
+        {"optEdit(0)", "HEX"},
+        {"chkEdit(0)", "Autoアドレス"},
+        {"chkEdit(1)", "Clickセット"},
+        {"chkCaution(0)", "警告表示"},
+        {"cmdLineChange", "Multi"},
+        {"cmdEditReverse", "逆転写"},
+        {"fraMode", "転写モード"},
+        {"optMode(0)", "ノーマル"},
+        {"optMode(1)", "ダイレクト"},
+        {"optMode(2)", "Setアドレス～最後"},
+        {"chkEdit(3)", "0x00000"},
+        {"fraComm", "デバイス通信"},
+        {"cmdComm(0)", "WRITE"},
+        {"cmdComm(1)", "READ"},
+        {"cmdComm(2)", "VERIFY"},
+        {"cmdComm(3)", "PROPERTY"},
+        {"optComm(0)", "1ブロック"},
+        {"optComm(1)", "全メモリー"},
+        {"optComm(2)", "1バイト"},
+        {"chkCaution(1)", "警告表示"},
+        {"lblMessage", ""},
     };
     for (const auto& [name, text] : expected) {
         EXPECT_EQ(caption(QString::fromUtf8(name)), QString::fromUtf8(text)) << name;
@@ -184,8 +216,10 @@ TEST(WindowLayout, EveryControlCarriesItsNameAndCaption) {
         ASSERT_NE(fx.window->findChild<QLineEdit*>(QStringLiteral("txtData(%1)").arg(i)), nullptr);
     }
     for (int i = 0; i < 16; ++i) {
-        EXPECT_NE(fx.window->findChild<QLabel*>(QStringLiteral("lblTateAddress(%1)").arg(i)), nullptr);
-        EXPECT_NE(fx.window->findChild<QLabel*>(QStringLiteral("lblYokoAddress(%1)").arg(i)), nullptr);
+        EXPECT_NE(fx.window->findChild<QLabel*>(QStringLiteral("lblTateAddress(%1)").arg(i)),
+                  nullptr);
+        EXPECT_NE(fx.window->findChild<QLabel*>(QStringLiteral("lblYokoAddress(%1)").arg(i)),
+                  nullptr);
     }
     EXPECT_EQ(fx.window->findChild<QObject*>(QStringLiteral("chkEdit(2)")), nullptr);
     auto* tabs = fx.control<QTabWidget>("sstBase");
@@ -194,12 +228,13 @@ TEST(WindowLayout, EveryControlCarriesItsNameAndCaption) {
     EXPECT_EQ(fx.window->objectName(), QStringLiteral("frmBase"));
 
     // Design states before start-up.
-    for (const char* name : {"optFileType(0)", "optHexRecordType(1)", "optCursor(0)", "chkChange",
-                             "chkEdit(0)"}) {
+    for (const char* name :
+         {"optFileType(0)", "optHexRecordType(1)", "optCursor(0)", "chkChange", "chkEdit(0)"}) {
         EXPECT_TRUE(fx.window->findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked())
             << name;
     }
-    for (const char* name : {"optMode(0)", "optEdit(0)", "optComm(0)", "chkCaution(0)", "chkEdit(1)"}) {
+    for (const char* name :
+         {"optMode(0)", "optEdit(0)", "optComm(0)", "chkCaution(0)", "chkEdit(1)"}) {
         EXPECT_FALSE(fx.window->findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked())
             << name;
     }

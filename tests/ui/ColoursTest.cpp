@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPalette>
+
+#include "Colours.h"
+
+TEST(Colours, WindowsValuesAreBlueGreenRed) {
+    EXPECT_EQ(toQColor(255), QColor(255, 0, 0));
+    EXPECT_EQ(toQColor(0xFF3300), QColor(0x00, 0x33, 0xFF));
+    EXPECT_EQ(toQColor(16777215), QColor(255, 255, 255));
+    EXPECT_EQ(toQColor(0), QColor(0, 0, 0));
+}
+
+TEST(Colours, TopBitNamesASystemColour) {
+    const QPalette palette = QApplication::palette();
+    EXPECT_EQ(toQColor(static_cast<int32_t>(0x80000012u)), palette.color(QPalette::ButtonText));
+    EXPECT_EQ(toQColor(static_cast<int32_t>(0x8000000Fu)), palette.color(QPalette::Button));
+    EXPECT_EQ(toQColor(static_cast<int32_t>(0x80000005u)), palette.color(QPalette::Base));
+}
+
+TEST(Colours, TextAndBackgroundAreSetApart) {
+    QLabel label;
+    setTextColour(&label, 255);
+    setBackColour(&label, 0xFF0000);
+    EXPECT_EQ(textColour(&label), QColor(255, 0, 0));
+    EXPECT_EQ(backColour(&label), QColor(0, 0, 255));
+}
