@@ -36,7 +36,8 @@ bool FailureReport::run(const std::function<void()>& step) {
 
 bool FailureReport::askRetry(const QString& description) {
     if (beforeReport_) beforeReport_();
-    const QString text = state_.CurrentStep + failedText_ + QStringLiteral("\r\n") + description;
+    const QString step = stepText_.isEmpty() ? state_.CurrentStep : stepText_;
+    const QString text = step + failedText_ + QStringLiteral("\r\n") + description;
     const int answer = dialogs_.askRetryCancel(text, title_);
     state_.ErrorAnswer = QString::number(answer);
     return answer == Answer::Retry;

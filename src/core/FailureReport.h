@@ -18,6 +18,8 @@ public:
     bool run(const std::function<void()>& step);
     // Runs just before each report is shown, e.g. to put buttons back to rest first.
     void setBeforeReport(std::function<void()> action) { beforeReport_ = std::move(action); }
+    // Names this text in the report instead of CurrentStep, which is then left alone.
+    void setStepText(QString text) { stepText_ = std::move(text); }
 
 private:
     bool askRetry(const QString& description);
@@ -27,4 +29,5 @@ private:
     QString title_;
     QString failedText_;
     std::function<void()> beforeReport_;
+    QString stepText_;
 };

@@ -13,19 +13,9 @@
 #include <algorithm>
 
 #include "Colours.h"
+#include "FailureReport.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
-
-namespace {
-
-template <std::size_t N, typename Handler>
-void connectOptionGroup(const std::array<QRadioButton*, N>& options, FrmBase* window,
-                        Handler handler) {
-    QButtonGroup* group = options[0]->group();
-    QObject::connect(group, &QButtonGroup::idClicked, window, handler);
-}
-
-}  // namespace
 
 FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QString programFolder,
                  QWidget* parent)
@@ -47,24 +37,71 @@ void FrmBase::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Every handler started by an event runs under a failure report in its own name: handlers that
+// can fail report their own failures, and whatever else escapes is reported instead of ending the
+// program. CurrentStep is left alone, as events also arrive while a procedure runs. Code that
+// selects an option or ticks a box calls the handler directly, so a failure there belongs to the
+// procedure that made the selection.
+void FrmBase::runHandler(const QString& name, const std::function<void()>& handler) {
+    FailureReport report(state_, dialogs_, name);
+    report.setStepText(name);
+    report.run(handler);
+}
+
+template <std::size_t N>
+void FrmBase::connectOptions(const std::array<QRadioButton*, N>& options, const QString& name,
+                             const std::function<void(int)>& handler) {
+    QButtonGroup* group = options[0]->group();
+    optionHandlers_[group] = handler;
+    connect(group, &QButtonGroup::idClicked, this,
+            [this, name, handler](int i) { runHandler(name, [&] { handler(i); }); });
+}
+
+void FrmBase::connectCheckBox(QCheckBox* box, const QString& name,
+                              const std::function<void()>& handler) {
+    checkBoxHandlers_[box] = handler;
+    connectClick(box, name, handler);
+}
+
+template <typename Sender, typename Signal>
+void FrmBase::connectClick(Sender* sender, Signal signal, const QString& name,
+                           const std::function<void()>& handler) {
+    connect(sender, signal, this, [this, name, handler] { runHandler(name, handler); });
+}
+
+void FrmBase::connectClick(QAbstractButton* button, const QString& name,
+                           const std::function<void()>& handler) {
+    connectClick(button, &QAbstractButton::clicked, name, handler);
+}
+
 void FrmBase::connectHandlers() {
-    connect(sstBase, &QTabWidget::currentChanged, this, [this] { sstBase_Click(); });
-    connect(cmbDevice, &QComboBox::currentIndexChanged, this, [this] { cmbDevice_Click(); });
-    connect(cmdReset, &QPushButton::clicked, this, [this] { cmdReset_Click(); });
-    connect(chkChange, &QCheckBox::clicked, this, [this] { chkChange_Click(); });
+    connectClick(sstBase, &QTabWidget::currentChanged, QStringLiteral("sstBase_Click"),
+                 [this] { sstBase_Click(); });
+    connectClick(cmbDevice, &QComboBox::currentIndexChanged, QStringLiteral("cmbDevice_Click"),
+                 [this] { cmbDevice_Click(); });
+    connectClick(hscBlock, &QScrollBar::valueChanged, QStringLiteral("hscBlock_Change"),
+                 [this] { hscBlock_Change(); });
+    connectClick(txtBlock, &QLineEdit::textChanged, QStringLiteral("txtBlock_Change"),
+                 [this] { txtBlock_Change(); });
+    connectClick(cmdReset, QStringLiteral("cmdReset_Click"), [this] { cmdReset_Click(); });
+    connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
     for (int i = 0; i < 2; ++i) {
-        connect(cmdFileOperation[i], &QPushButton::clicked, this,
-                [this, i] { cmdFileOperation_Click(i); });
-        connect(chkCaution[i], &QCheckBox::clicked, this, [this, i] { chkCaution_Click(i); });
+        connectClick(cmdFileOperation[i], QStringLiteral("cmdFileOperation_Click"),
+                     [this, i] { cmdFileOperation_Click(i); });
+        connectCheckBox(chkCaution[i], QStringLiteral("chkCaution_Click"),
+                        [this, i] { chkCaution_Click(i); });
     }
     for (int i : {0, 1, 3}) {
-        connect(chkEdit[i], &QCheckBox::clicked, this, [this, i] { chkEdit_Click(i); });
+        connectCheckBox(chkEdit[i], QStringLiteral("chkEdit_Click"),
+                        [this, i] { chkEdit_Click(i); });
     }
-    connectOptionGroup(optMode, this, [this](int i) { optMode_Click(i); });
-    connectOptionGroup(optEdit, this, [this](int i) { optEdit_Click(i); });
-    connectOptionGroup(optComm, this, [this](int i) { optComm_Click(i); });
-    connectOptionGroup(optCursor, this, [this](int i) { optCursor_Click(i); });
-    connectOptionGroup(optFileType, this, [this](int i) { optFileType_Click(i); });
+    connectOptions(optMode, QStringLiteral("optMode_Click"), [this](int i) { optMode_Click(i); });
+    connectOptions(optEdit, QStringLiteral("optEdit_Click"), [this](int i) { optEdit_Click(i); });
+    connectOptions(optComm, QStringLiteral("optComm_Click"), [this](int i) { optComm_Click(i); });
+    connectOptions(optCursor, QStringLiteral("optCursor_Click"),
+                   [this](int i) { optCursor_Click(i); });
+    connectOptions(optFileType, QStringLiteral("optFileType_Click"),
+                   [this](int i) { optFileType_Click(i); });
     lblMessage->installEventFilter(this);
     for (QLineEdit* cell : txtData) cell->installEventFilter(this);
 }
@@ -72,12 +109,13 @@ void FrmBase::connectHandlers() {
 bool FrmBase::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == lblMessage) {
-            lblMessage_Click();
+            runHandler(QStringLiteral("lblMessage_Click"), [this] { lblMessage_Click(); });
             return true;
         }
         const auto cell = std::find(txtData.begin(), txtData.end(), watched);
         if (cell != txtData.end()) {
-            txtData_Click(static_cast<int>(cell - txtData.begin()));
+            const int index = static_cast<int>(cell - txtData.begin());
+            runHandler(QStringLiteral("txtData_Click"), [this, index] { txtData_Click(index); });
             return false;  // the cell still takes the focus
         }
     }
@@ -87,7 +125,7 @@ bool FrmBase::eventFilter(QObject* watched, QEvent* event) {
 void FrmBase::selectOption(QRadioButton* option) {
     option->setChecked(true);
     QButtonGroup* group = option->group();
-    emit group->idClicked(group->id(option));
+    optionHandlers_.at(group)(group->id(option));
 }
 
 void FrmBase::setCheckState(QCheckBox* box, int16_t checkState) {
@@ -96,7 +134,7 @@ void FrmBase::setCheckState(QCheckBox* box, int16_t checkState) {
     const bool ticked = checkState == 1;
     if (box->isChecked() == ticked) return;  // a box runs its handler only when its state changes
     box->setChecked(ticked);
-    emit box->clicked(ticked);
+    checkBoxHandlers_.at(box)();
 }
 
 void FrmBase::paintSelectionColour(QAbstractButton* control) {

@@ -3,9 +3,12 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
+#include <map>
 
 class QAbstractButton;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -57,6 +60,16 @@ private:
     QWidget* buildEditFrame();
     QWidget* buildCommFrame();
     void connectHandlers();
+    void runHandler(const QString& name, const std::function<void()>& handler);
+    template <std::size_t N>
+    void connectOptions(const std::array<QRadioButton*, N>& options, const QString& name,
+                        const std::function<void(int)>& handler);
+    void connectCheckBox(QCheckBox* box, const QString& name, const std::function<void()>& handler);
+    template <typename Sender, typename Signal>
+    void connectClick(Sender* sender, Signal signal, const QString& name,
+                      const std::function<void()>& handler);
+    void connectClick(QAbstractButton* button, const QString& name,
+                      const std::function<void()>& handler);
 
     // Start-up and shut-down (FrmBase_Setup.cpp)
     void subSetup();
@@ -112,6 +125,8 @@ private:
     Dialogs& dialogs_;
     SerialPort& prtLocal_;
     const QString programFolder_;
+    std::map<QButtonGroup*, std::function<void(int)>> optionHandlers_;
+    std::map<QCheckBox*, std::function<void()>> checkBoxHandlers_;
 
 public:
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.

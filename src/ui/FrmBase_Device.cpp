@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "DeviceSelection.h"
 #include "FailureReport.h"
@@ -40,7 +41,9 @@ void FrmBase::subDeviceSelect(int16_t index) {
         [&] {
             deriveDeviceParameters(s);
             fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
-            hscBlock->setMaximum(static_cast<int16_t>(s.BlockCount - 1));
+            // A device smaller than one block has no block to scroll to; the bar stays at 0,
+            // where a reversed range would put it on block -1.
+            hscBlock->setMaximum(std::max<int16_t>(0, static_cast<int16_t>(s.BlockCount - 1)));
         },
         [&] { subBlockDisplay(); },
         [&] {

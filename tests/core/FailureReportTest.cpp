@@ -48,3 +48,14 @@ TEST(FailureReport, RunsTheBeforeReportActionFirst) {
     report.run([] { throw std::runtime_error("x"); });
     EXPECT_EQ(before, 1);
 }
+
+TEST(FailureReport, FixedStepTextLeavesCurrentStepAlone) {
+    ProgramState state;
+    state.CurrentStep = QStringLiteral("custom.txtの書き込み処理");
+    ScriptedDialogs dialogs;
+    FailureReport report(state, dialogs, QStringLiteral("optEdit_Click"));
+    report.setStepText(QStringLiteral("optEdit_Click"));
+    report.run([] { throw ProgramError(QStringLiteral("d")); });
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("optEdit_Clickに失敗しました\r\nd"));
+    EXPECT_EQ(state.CurrentStep, QStringLiteral("custom.txtの書き込み処理"));
+}

@@ -239,3 +239,38 @@ TEST(WindowLayout, EveryControlCarriesItsNameAndCaption) {
             << name;
     }
 }
+
+TEST_F(WindowHandlers, BlockBoxTakesDigitsOnlyAndMovesTheView) {
+    auto* block = fx.control<QLineEdit>("txtBlock");
+    block->selectAll();
+    QTest::keyClicks(block, QStringLiteral("1a2"));
+    EXPECT_EQ(block->text(), QStringLiteral("12"));
+    EXPECT_EQ(fx.state->CurrentBlock, 12);
+    EXPECT_EQ(fx.control<QLabel>("lblBlockAddress")->text(), QStringLiteral("0x0C00 ～ 0x0CFF"));
+    EXPECT_EQ(fx.control<QLineEdit>("txtData(1)")->text(), fx.state->Image.at(12 * 256 + 1));
+
+    block->setText(QStringLiteral("999"));  // beyond the device: the block on show stays
+    EXPECT_EQ(block->text(), QStringLiteral("12"));
+    EXPECT_EQ(fx.state->CurrentBlock, 12);
+}
+
+TEST(EventFailures, AFailingHandlerIsReportedInItsNameAndTheWindowLivesOn) {
+    ProgramFolder folder;
+    QStringList catalogue = folder.settingLines("device.txt");
+    catalogue[8 * 9 + 1] = QStringLiteral("262144");  // a record larger than the image
+    folder.writeSetting("device.txt", catalogue);
+    MainWindowFixture fx(folder);
+    fx.start();
+    ASSERT_TRUE(fx.state->SetupDone);
+    fx.state->CurrentStep = QStringLiteral("before");
+
+    fx.control<QLineEdit>("txtBlock")->setText(QStringLiteral("600"));
+    ASSERT_FALSE(fx.dialogs.shown.isEmpty());
+    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("hscBlock_Change"));
+    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+        QStringLiteral("hscBlock_Changeに失敗しました\r\nインデックスが有効範囲にありません")));
+    EXPECT_EQ(fx.state->CurrentStep, QStringLiteral("before"));
+
+    fx.control<QLineEdit>("txtBlock")->setText(QStringLiteral("3"));
+    EXPECT_EQ(fx.state->CurrentBlock, 3);
+}
