@@ -4,4 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/build.sh
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: set DISPLAY (for example run 'Xvfb :1 &' and 'export DISPLAY=:1')." >&2
+  exit 1
+fi
 exec build/program/tavelin

@@ -163,7 +163,7 @@ TEST(StartupFailureRecovery, RetrySucceedsOnceTheFileIsBack) {
 TEST(StartupFailureRecovery, FaultyDeviceRecordIsReportedByTheSelectionAndStartupGoesOn) {
     ProgramFolder folder;
     QStringList catalogue = folder.settingLines("device.txt");
-    catalogue[8 * 9 + 3] = QStringLiteral("300");  // A0 level of the remembered device
+    catalogue[7 * 9 + 3] = QStringLiteral("300");  // A0 level of the remembered device
     folder.writeSetting("device.txt", catalogue);
     MainWindowFixture fx(folder);
     fx.start();

@@ -39,9 +39,9 @@ TEST(Startup, SampleSettingsBringTheWholeWindowUp) {
     EXPECT_EQ(s.CodeFolder, folder.path("データー/code/"));
     EXPECT_EQ(fx.window->windowTitle(),
               QStringLiteral("Tavelin  Ver.2.02 【Device: 24C256 / File: sample.txt】"));
-    EXPECT_EQ(fx.control<QGroupBox>("fraDevice")->title(), QStringLiteral("デバイス選択：9(12)"));
-    EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->count(), 12);
-    EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->currentIndex(), 8);
+    EXPECT_EQ(fx.control<QGroupBox>("fraDevice")->title(), QStringLiteral("デバイス選択：8(11)"));
+    EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->count(), 11);
+    EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->currentIndex(), 7);
     EXPECT_EQ(fx.control<QLabel>("lblDevice(0)")->text(),
               QStringLiteral("Size=32768byt Page=64byt"));
     EXPECT_EQ(fx.control<QGroupBox>("fraBlock")->title(), QStringLiteral("ブロック選択(0 ～ 127)"));
@@ -174,8 +174,8 @@ TEST(Startup, DeviceListActsOnceStartupHasFinished) {
     fx.start();
     fx.control<QComboBox>("cmbDevice")->setCurrentIndex(1);
     EXPECT_EQ(fx.state->DeviceIndex, 1);
-    EXPECT_EQ(fx.state->DeviceName, QStringLiteral("24C02"));
+    EXPECT_EQ(fx.state->DeviceName, QStringLiteral("24C04"));
     EXPECT_EQ(folder.settingLines("custom.txt"), (QStringList{"ASCII", "1"}));
     EXPECT_EQ(fx.window->windowTitle(),
-              QStringLiteral("Tavelin  Ver.2.02 【Device: 24C02 / File: sample.txt】"));
+              QStringLiteral("Tavelin  Ver.2.02 【Device: 24C04 / File: sample.txt】"));
 }

@@ -257,7 +257,7 @@ TEST_F(WindowHandlers, BlockBoxTakesDigitsOnlyAndMovesTheView) {
 TEST(EventFailures, AFailingHandlerIsReportedInItsNameAndTheWindowLivesOn) {
     ProgramFolder folder;
     QStringList catalogue = folder.settingLines("device.txt");
-    catalogue[8 * 9 + 1] = QStringLiteral("262144");  // a record larger than the image
+    catalogue[7 * 9 + 1] = QStringLiteral("262144");  // a record larger than the image
     folder.writeSetting("device.txt", catalogue);
     MainWindowFixture fx(folder);
     fx.start();
