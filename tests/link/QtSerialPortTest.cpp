@@ -12,6 +12,7 @@
 #include <QThread>
 #include <functional>
 
+#include "Pty.h"
 #include "QtSerialPort.h"
 
 namespace {
@@ -27,19 +28,6 @@ void ensureApplication() {
     }
 }
 
-// Runs the event loop until `done` holds; false after a generous time-out.
-bool pumpUntil(const std::function<bool()>& done) {
-    const QDeadlineTimer deadline(5000);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
 QByteArray everyByteValue(int repeats) {
     QByteArray bytes;
     for (int r = 0; r < repeats; ++r) {
@@ -49,80 +37,6 @@ QByteArray everyByteValue(int repeats) {
     }
     return bytes;
 }
-
-// A pseudo-terminal standing in for the writer board; the test talks through the master side.
-// The line is left in its default cooked mode (echo, CR/LF mapping, XON/XOFF) on purpose: bytes
-// only pass unchanged when the port under test makes it raw.
-class Pty {
-public:
-    Pty() {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY);
-        char path[128] = {};
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0 ||
-            ptsname_r(master_, path, sizeof path) != 0) {
-            return;
-        }
-        fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
-        slavePath_ = QString::fromLocal8Bit(path);
-        // Held open so the master never sees a hang-up and input waiting on the slave can be
-        // counted.
-        slave_ = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK);
-    }
-    ~Pty() {
-        if (slave_ >= 0) ::close(slave_);
-        if (master_ >= 0) ::close(master_);
-    }
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
-
-    bool ok() const { return master_ >= 0 && slave_ >= 0; }
-    QString slavePath() const { return slavePath_; }
-
-    // Writes everything, running the event loop while the line is full.
-    bool write(const QByteArray& bytes) {
-        qsizetype done = 0;
-        return pumpUntil([&] {
-            const ssize_t n = ::write(master_, bytes.constData() + done, bytes.size() - done);
-            done += n > 0 ? n : 0;
-            return done == bytes.size();
-        });
-    }
-
-    // Everything the port has sent so far, once at least `size` bytes have come.
-    QByteArray awaitOutput(qsizetype size) {
-        pumpUntil([&] {
-            char buffer[4096];
-            ssize_t n;
-            while ((n = ::read(master_, buffer, sizeof buffer)) > 0) {
-                output_.append(buffer, n);
-            }
-            return output_.size() >= size;
-        });
-        return output_;
-    }
-
-    // Bytes written on the master that nobody has read from the slave yet.
-    int waitingOnSlave() const {
-        int count = 0;
-        return ioctl(slave_, FIONREAD, &count) == 0 ? count : -1;
-    }
-
-    // Waits, without running the event loop, until `count` bytes wait on the slave.
-    bool awaitWaitingOnSlave(int count) const {
-        const QDeadlineTimer deadline(5000);
-        while (waitingOnSlave() < count) {
-            if (deadline.hasExpired()) return false;
-            QThread::msleep(1);
-        }
-        return true;
-    }
-
-private:
-    int master_ = -1;
-    int slave_ = -1;
-    QString slavePath_;
-    QByteArray output_;
-};
 
 class QtSerialPortTest : public ::testing::Test {
 protected:
