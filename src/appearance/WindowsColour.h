@@ -40,15 +40,10 @@ enum class SystemColour : uint8_t {
     MenuBar = 30,
 };
 
-constexpr uint32_t ButtonText = 0x80000012u;
-
 constexpr bool isSystemColour(uint32_t value) { return (value & 0x80000000u) != 0; }
 constexpr uint8_t systemIndex(uint32_t value) { return static_cast<uint8_t>(value & 0xFFu); }
 constexpr uint8_t red(uint32_t value) { return static_cast<uint8_t>(value & 0xFFu); }
 constexpr uint8_t green(uint32_t value) { return static_cast<uint8_t>((value >> 8) & 0xFFu); }
 constexpr uint8_t blue(uint32_t value) { return static_cast<uint8_t>((value >> 16) & 0xFFu); }
-constexpr uint32_t fromRgb(uint8_t r, uint8_t g, uint8_t b) {
-    return uint32_t{r} | (uint32_t{g} << 8) | (uint32_t{b} << 16);
-}
 
 }  // namespace WindowsColour

@@ -35,8 +35,3 @@ void DataImage::set(int address, QStringView text) {
     c[1] = text.size() > 1 ? toCellChar(text[1]) : 0;
 }
 
-void DataImage::fill(QStringView text) {
-    const Cell value = {text.size() > 0 ? toCellChar(text[0]) : char(0),
-                        text.size() > 1 ? toCellChar(text[1]) : char(0)};
-    std::fill(cells_.begin(), cells_.end(), value);
-}

@@ -157,8 +157,3 @@ void FrmBase::setWindowCaption() {
                    txtFileName->text() + QStringLiteral("】"));
 }
 
-QCheckBox* FrmBase::chkEditAt(int Index) const {
-    QCheckBox* box = chkEdit.at(static_cast<std::size_t>(Index));
-    if (box == nullptr) throw ProgramError::indexOutOfRange();
-    return box;
-}

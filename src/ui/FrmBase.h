@@ -119,7 +119,6 @@ private:
     void setMessage(const QString& text);
     void setMessageColour(int32_t windowsColour);
     void setWindowCaption();
-    QCheckBox* chkEditAt(int Index) const;  // the design has chkEdit 0, 1 and 3 only
 
     ProgramState& state_;
     Dialogs& dialogs_;

@@ -4,7 +4,6 @@
 
 #include "FrmBase.h"
 
-void FrmBase::chkEdit_Click(int Index) {
-    chkEditAt(Index);  // only the boxes of the design exist
+void FrmBase::chkEdit_Click(int /*Index*/) {
     paintSelectionColours({chkEdit[0], chkEdit[1], chkEdit[3]});
 }
