@@ -64,24 +64,24 @@ void FrmBase::connectCheckBox(QCheckBox* box, const QString& name,
 }
 
 template <typename Sender, typename Signal>
-void FrmBase::connectClick(Sender* sender, Signal signal, const QString& name,
+void FrmBase::connectEvent(Sender* sender, Signal signal, const QString& name,
                            const std::function<void()>& handler) {
     connect(sender, signal, this, [this, name, handler] { runHandler(name, handler); });
 }
 
 void FrmBase::connectClick(QAbstractButton* button, const QString& name,
                            const std::function<void()>& handler) {
-    connectClick(button, &QAbstractButton::clicked, name, handler);
+    connectEvent(button, &QAbstractButton::clicked, name, handler);
 }
 
 void FrmBase::connectHandlers() {
-    connectClick(sstBase, &QTabWidget::currentChanged, QStringLiteral("sstBase_Click"),
+    connectEvent(sstBase, &QTabWidget::currentChanged, QStringLiteral("sstBase_Click"),
                  [this] { sstBase_Click(); });
-    connectClick(cmbDevice, &QComboBox::currentIndexChanged, QStringLiteral("cmbDevice_Click"),
+    connectEvent(cmbDevice, &QComboBox::currentIndexChanged, QStringLiteral("cmbDevice_Click"),
                  [this] { cmbDevice_Click(); });
-    connectClick(hscBlock, &QScrollBar::valueChanged, QStringLiteral("hscBlock_Change"),
+    connectEvent(hscBlock, &QScrollBar::valueChanged, QStringLiteral("hscBlock_Change"),
                  [this] { hscBlock_Change(); });
-    connectClick(txtBlock, &QLineEdit::textChanged, QStringLiteral("txtBlock_Change"),
+    connectEvent(txtBlock, &QLineEdit::textChanged, QStringLiteral("txtBlock_Change"),
                  [this] { txtBlock_Change(); });
     connectClick(cmdReset, QStringLiteral("cmdReset_Click"), [this] { cmdReset_Click(); });
     connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
@@ -156,4 +156,3 @@ void FrmBase::setWindowCaption() {
                    QStringLiteral(" 【Device: ") + state_.DeviceName + QStringLiteral(" / File: ") +
                    txtFileName->text() + QStringLiteral("】"));
 }
-

@@ -66,7 +66,7 @@ private:
                         const std::function<void(int)>& handler);
     void connectCheckBox(QCheckBox* box, const QString& name, const std::function<void()>& handler);
     template <typename Sender, typename Signal>
-    void connectClick(Sender* sender, Signal signal, const QString& name,
+    void connectEvent(Sender* sender, Signal signal, const QString& name,
                       const std::function<void()>& handler);
     void connectClick(QAbstractButton* button, const QString& name,
                       const std::function<void()>& handler);
