@@ -32,6 +32,12 @@ void ProgramFolder::removeSetting(const QString& name) const {
     QFile::remove(folder_.path(settingPath(name)));
 }
 
+void ProgramFolder::replaceSettingLine(const QString& name, int index, const QString& text) const {
+    QStringList lines = settingLines(name);
+    lines[index] = text;
+    writeSetting(name, lines);
+}
+
 void ProgramFolder::writeData(const QString& name, const QStringList& lines) const {
     folder_.writeLines(QStringLiteral("データー/") + name, lines);
 }

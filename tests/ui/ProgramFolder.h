@@ -20,6 +20,8 @@ public:
     void writeSetting(const QString& name, const QStringList& lines) const;
     void removeSetting(const QString& name) const;
     QStringList settingLines(const QString& name) const;
+    // Replaces line `index` (from 0) of a settings file.
+    void replaceSettingLine(const QString& name, int index, const QString& text) const;
     // A data file in データー/.
     void writeData(const QString& name, const QStringList& lines) const;
 

@@ -20,12 +20,6 @@ struct BrokenSetting {
     const char* description;  // the start of the error's description
 };
 
-void replaceLine(const ProgramFolder& folder, const QString& file, int line, const QString& text) {
-    QStringList lines = folder.settingLines(file);
-    lines[line] = text;
-    folder.writeSetting(file, lines);
-}
-
 void truncate(const ProgramFolder& folder, const QString& file, int lines) {
     folder.writeSetting(file, folder.settingLines(file).mid(0, lines));
 }
@@ -39,12 +33,12 @@ const char* const kInvalid = "プロパティの値が不正です";
 
 const BrokenSetting kCases[] = {
     {"FlagMissing", [](auto& f) { f.removeSetting("flag.txt"); }, "flag.txtのオープン", kNotFound},
-    {"FlagNotANumber", [](auto& f) { replaceLine(f, "flag.txt", 3, "on"); }, "flag.txtのオープン",
-     kMismatch},
-    {"FlagOverflow", [](auto& f) { replaceLine(f, "flag.txt", 0, "40000"); }, "flag.txtのオープン",
-     kOverflow},
-    {"FlagEmptyLine", [](auto& f) { replaceLine(f, "flag.txt", 6, ""); }, "flag.txtのオープン",
-     kMismatch},
+    {"FlagNotANumber", [](auto& f) { f.replaceSettingLine("flag.txt", 3, "on"); },
+     "flag.txtのオープン", kMismatch},
+    {"FlagOverflow", [](auto& f) { f.replaceSettingLine("flag.txt", 0, "40000"); },
+     "flag.txtのオープン", kOverflow},
+    {"FlagEmptyLine", [](auto& f) { f.replaceSettingLine("flag.txt", 6, ""); },
+     "flag.txtのオープン", kMismatch},
     {"FlagTwentyOneLines",
      [](auto& f) { f.writeSetting("flag.txt", f.settingLines("flag.txt") << "0"); },
      "flag.txtのオープン", kIndex},
@@ -67,9 +61,9 @@ const BrokenSetting kCases[] = {
     {"ColorMissing", [](auto& f) { f.removeSetting("color.txt"); }, "color.txtのオープン",
      kNotFound},
     {"ColorShort", [](auto& f) { truncate(f, "color.txt", 19); }, "color.txtのオープン", kPastEnd},
-    {"ColorNotANumber", [](auto& f) { replaceLine(f, "color.txt", 4, "red"); },
+    {"ColorNotANumber", [](auto& f) { f.replaceSettingLine("color.txt", 4, "red"); },
      "color.txtのオープン", kMismatch},
-    {"ColorOverflow", [](auto& f) { replaceLine(f, "color.txt", 4, "4294967295"); },
+    {"ColorOverflow", [](auto& f) { f.replaceSettingLine("color.txt", 4, "4294967295"); },
      "color.txtのオープン", kOverflow},
     {"CpuMissing", [](auto& f) { f.removeSetting("cpu.txt"); }, "cpu.txtのオープン", kNotFound},
     {"CpuEmpty", [](auto& f) { f.writeSetting("cpu.txt", {}); }, "cpu.txtのオープン", kPastEnd},
@@ -81,16 +75,16 @@ const BrokenSetting kCases[] = {
          f.writeSetting("custom.txt", {"ASCII", "99"});
      },
      "device.txtのオープン", kInvalid},
-    {"DisplayModeOutOfTheOptions", [](auto& f) { replaceLine(f, "flag.txt", 1, "2"); },
+    {"DisplayModeOutOfTheOptions", [](auto& f) { f.replaceSettingLine("flag.txt", 1, "2"); },
      "custom.txtの書き込み処理", kIndex},
-    {"TransferUnitOutOfTheOptions", [](auto& f) { replaceLine(f, "flag.txt", 2, "5"); },
+    {"TransferUnitOutOfTheOptions", [](auto& f) { f.replaceSettingLine("flag.txt", 2, "5"); },
      "custom.txtの書き込み処理", kIndex},
-    {"WarningBoxStateOutOfRange", [](auto& f) { replaceLine(f, "flag.txt", 4, "5"); },
+    {"WarningBoxStateOutOfRange", [](auto& f) { f.replaceSettingLine("flag.txt", 4, "5"); },
      "custom.txtの書き込み処理", kInvalid},
     // comm.txt keeps text; a bad number shows when the port is configured.
-    {"PortNumberNotANumber", [](auto& f) { replaceLine(f, "comm.txt", 0, "COM3"); },
+    {"PortNumberNotANumber", [](auto& f) { f.replaceSettingLine("comm.txt", 0, "COM3"); },
      "通信ポートのオープン", kMismatch},
-    {"LineSpeedNotANumber", [](auto& f) { replaceLine(f, "comm.txt", 1, ""); },
+    {"LineSpeedNotANumber", [](auto& f) { f.replaceSettingLine("comm.txt", 1, ""); },
      "通信ポートのオープン", kMismatch},
 };
 
@@ -162,9 +156,7 @@ TEST(StartupFailureRecovery, RetrySucceedsOnceTheFileIsBack) {
 
 TEST(StartupFailureRecovery, FaultyDeviceRecordIsReportedByTheSelectionAndStartupGoesOn) {
     ProgramFolder folder;
-    QStringList catalogue = folder.settingLines("device.txt");
-    catalogue[7 * 9 + 3] = QStringLiteral("300");  // A0 level of the remembered device
-    folder.writeSetting("device.txt", catalogue);
+    folder.replaceSettingLine("device.txt", 7 * 9 + 3, "300");  // the remembered device's A0
     MainWindowFixture fx(folder);
     fx.start();
     ASSERT_EQ(fx.dialogs.shown.size(), 1);

@@ -256,9 +256,7 @@ TEST_F(WindowHandlers, BlockBoxTakesDigitsOnlyAndMovesTheView) {
 
 TEST(EventFailures, AFailingHandlerIsReportedInItsNameAndTheWindowLivesOn) {
     ProgramFolder folder;
-    QStringList catalogue = folder.settingLines("device.txt");
-    catalogue[7 * 9 + 1] = QStringLiteral("262144");  // a record larger than the image
-    folder.writeSetting("device.txt", catalogue);
+    folder.replaceSettingLine("device.txt", 7 * 9 + 1, "262144");  // larger than the image
     MainWindowFixture fx(folder);
     fx.start();
     ASSERT_TRUE(fx.state->SetupDone);
