@@ -34,4 +34,3 @@ void DataImage::set(int address, QStringView text) {
     c[0] = text.size() > 0 ? toCellChar(text[0]) : 0;
     c[1] = text.size() > 1 ? toCellChar(text[1]) : 0;
 }
-

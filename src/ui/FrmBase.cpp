@@ -84,6 +84,7 @@ void FrmBase::connectHandlers() {
     connectEvent(txtBlock, &QLineEdit::textChanged, QStringLiteral("txtBlock_Change"),
                  [this] { txtBlock_Change(); });
     connectClick(cmdReset, QStringLiteral("cmdReset_Click"), [this] { cmdReset_Click(); });
+    connectClick(cmdDevice, QStringLiteral("cmdDevice_Click"), [this] { cmdDevice_Click(); });
     connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
     for (int i = 0; i < 2; ++i) {
         connectClick(cmdFileOperation[i], QStringLiteral("cmdFileOperation_Click"),
@@ -150,6 +151,11 @@ void FrmBase::paintSelectionColours(std::initializer_list<QAbstractButton*> cont
 void FrmBase::setMessage(const QString& text) { lblMessage->setText(text); }
 
 void FrmBase::setMessageColour(int32_t windowsColour) { setTextColour(lblMessage, windowsColour); }
+
+void FrmBase::showMessageLine(const QString& text, int32_t windowsColour) {
+    setMessageColour(windowsColour);
+    setMessage(text);
+}
 
 void FrmBase::setWindowCaption() {
     setWindowTitle(QStringLiteral("Tavelin ") + QStringLiteral(" Ver.2.02") +

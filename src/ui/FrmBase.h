@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -47,6 +48,11 @@ public:
     void enterArmedState(int pressedButton);
     void enterRunningState();
 
+    // After the device editor saved the catalogue: the list shows `names` and `selected` is
+    // applied as the selected device.
+    void showDeviceList(const QStringList& names, int16_t selected);
+    void showMessageLine(const QString& text, int32_t windowsColour);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +94,7 @@ private:
     // Handlers of later areas, in their least form until their area lands
     void subDeviceSelect(int16_t index);
     void cmbDevice_Click();
+    void cmdDevice_Click();
     void cmdFileOperation_Click(int Index);
     void loadDataFile();
     void saveDataFile();

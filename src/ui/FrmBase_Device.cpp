@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "DeviceSelection.h"
 #include "FailureReport.h"
 #include "FrmBase.h"
+#include "FrmConfig.h"
 #include "ProgramState.h"
 #include "SettingsFiles.h"
 
@@ -19,6 +21,22 @@ void FrmBase::cmbDevice_Click() {
     if (!state_.SetupDone) return;
     state_.DeviceIndex = static_cast<int16_t>(cmbDevice->currentIndex());
     subDeviceSelect(state_.DeviceIndex);
+}
+
+void FrmBase::cmdDevice_Click() {
+    FrmConfig frmConfig(state_, dialogs_, *this);
+    frmConfig.Form_Load();
+    frmConfig.exec();
+}
+
+void FrmBase::showDeviceList(const QStringList& names, int16_t selected) {
+    {
+        const QSignalBlocker quiet(cmbDevice);
+        cmbDevice->clear();
+        cmbDevice->addItems(names);
+        cmbDevice->setCurrentIndex(selected);
+    }
+    subDeviceSelect(selected);
 }
 
 void FrmBase::subDeviceSelect(int16_t index) {

@@ -1,0 +1,161 @@
+#include "DeviceEditor.h"
+
+#include "DeviceCatalogue.h"
+#include "LineFile.h"
+#include "Numbers.h"
+#include "ProgramError.h"
+
+namespace {
+
+// deviceList.txt: lines 0-13 sizes, 14-20 page sizes, 21-22 pin levels, then addressing choices.
+constexpr int kFirstPageLine = 14;
+constexpr int kFirstLevelLine = 21;
+constexpr int kFirstAddressingLine = 23;
+
+QStringList readAllLines(const QString& path) {
+    LineReader reader(path);
+    QStringList lines;
+    while (!reader.atEnd()) lines << reader.readLine();
+    return lines;
+}
+
+uint8_t bitMask(int bit) { return static_cast<uint8_t>(1u << bit); }
+// Clearing a control-byte bit also clears bit 0, the read/write bit.
+uint8_t clearMask(int bit) { return static_cast<uint8_t>(~(bitMask(bit) | 0x01u)); }
+
+QString hexByte(uint8_t value, bool twoDigits) {
+    const QString digits = QString::number(value, 16).toUpper();
+    return QStringLiteral("0x") + (twoDigits ? digits.rightJustified(2, u'0') : digits);
+}
+
+uint8_t byteOfBox(const QString& text) {
+    QString digits = text;
+    if (digits.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) digits = digits.mid(2);
+    bool ok = false;
+    const uint value = digits.right(2).toUInt(&ok, 16);
+    return ok ? static_cast<uint8_t>(value) : 0;
+}
+
+// Where each chip-select pin's level goes on the writer's controller.
+struct PortBit {
+    uint8_t ConfigPreview::*port;
+    uint8_t bit;
+};
+
+bool portBitOf(const QString& cpu, int pin, PortBit& out) {
+    if (cpu == QLatin1String("PIC18F2550")) {
+        out = {&ConfigPreview::portA, std::array<uint8_t, 3>{0x08, 0x10, 0x20}[pin]};
+    } else if (cpu == QLatin1String("PIC18F14K50")) {
+        out = {&ConfigPreview::portA, std::array<uint8_t, 3>{0x01, 0x02, 0x04}[pin]};
+    } else if (cpu == QLatin1String("PIC16F1827") || cpu == QLatin1String("PIC16F88")) {
+        out = pin == 2 ? PortBit{&ConfigPreview::portB, 0x08}
+                       : PortBit{&ConfigPreview::portA, std::array<uint8_t, 2>{0x08, 0x10}[pin]};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+DeviceChoices readDeviceChoices(const QString& path) {
+    const QStringList lines = readAllLines(path);
+    return {lines.mid(0, kFirstPageLine),
+            lines.mid(kFirstPageLine, kFirstLevelLine - kFirstPageLine),
+            lines.mid(kFirstLevelLine, kFirstAddressingLine - kFirstLevelLine),
+            lines.mid(kFirstAddressingLine)};
+}
+
+CpuChoices readCpuChoices(const QString& path) {
+    const QStringList lines = readAllLines(path);
+    if (lines.isEmpty()) throw ProgramError::inputPastEnd();
+    return {lines.first(), lines.mid(1)};
+}
+
+void writeCpuChoices(const QString& path, const QString& chosen, const QStringList& names) {
+    writeLines(path, QStringList{chosen} + names);
+}
+
+int cpuListPosition(const CpuChoices& choices) {
+    const int found = static_cast<int>(choices.names.indexOf(choices.current));
+    if (found >= 0) return found;
+    const int position = toInteger16(choices.current);
+    if (position < -1 || position >= choices.names.size()) {
+        throw ProgramError::invalidValue(choices.current);
+    }
+    return position;
+}
+
+std::array<QString, 4> ConfigPreview::texts() const {
+    return {hexByte(dabLow, false), hexByte(dabHigh, false), hexByte(portA, true),
+            hexByte(portB, true)};
+}
+
+ConfigPreview ConfigPreview::fromTexts(const std::array<QString, 4>& texts) {
+    return {byteOfBox(texts[0]), byteOfBox(texts[1]), byteOfBox(texts[2]), byteOfBox(texts[3])};
+}
+
+void applyAddressingChoice(ConfigPreview& preview, int bit, int source,
+                           const std::array<int, 3>& pinLevels) {
+    if (source >= 0 && source <= 2) {
+        if (pinLevels[static_cast<std::size_t>(source)] == 0) {
+            preview.dabLow &= clearMask(bit);
+            preview.dabHigh &= clearMask(bit);
+        } else {
+            preview.dabLow |= bitMask(bit);
+            preview.dabHigh |= bitMask(bit);
+        }
+    } else if (source == kSourceB0 || source == kSourceP0) {
+        preview.dabLow &= clearMask(bit);
+        preview.dabHigh |= bitMask(bit);
+    }
+}
+
+void applyPinChoice(ConfigPreview& preview, int pin, int level,
+                    const std::array<int, 3>& addressingSources, const QString& writerCpu) {
+    const bool high = level != 0;
+    PortBit portBit;
+    if (portBitOf(writerCpu, pin, portBit)) {
+        uint8_t& port = preview.*(portBit.port);
+        port = high ? (port | portBit.bit) : (port & static_cast<uint8_t>(~portBit.bit));
+    }
+    for (int j = 0; j < 3; ++j) {
+        if (addressingSources[static_cast<std::size_t>(j)] != pin) continue;
+        const int bit = j + 1;
+        if (high) {
+            preview.dabLow |= bitMask(bit);
+            preview.dabHigh |= bitMask(bit);
+        } else {
+            preview.dabLow &= clearMask(bit);
+            preview.dabHigh &= clearMask(bit);
+        }
+    }
+}
+
+QStringList deviceRecordLines(const QString& name, const QString& size, const QString& pageSize,
+                              const std::array<int, 3>& pinLevels,
+                              const std::array<int, 3>& addressingSources) {
+    QStringList lines{name, size, pageSize};
+    for (int level : pinLevels) lines << QString::number(level);
+    for (int source : addressingSources) lines << QString::number(source);
+    return lines;
+}
+
+QStringList readCatalogueLines(const QString& path) {
+    QStringList lines = readAllLines(path);
+    lines.resize(lines.size() - lines.size() % kDeviceRecordLines);
+    return lines;
+}
+
+int16_t placeRecord(QStringList& catalogue, const QStringList& record, bool append, int16_t index) {
+    if (append) {
+        catalogue += record;
+        return static_cast<int16_t>(catalogue.size() / kDeviceRecordLines - 1);
+    }
+    const qsizetype first = qsizetype{index} * kDeviceRecordLines;
+    if (index < 0 || first + kDeviceRecordLines > catalogue.size()) {
+        throw ProgramError::indexOutOfRange();
+    }
+    for (int i = 0; i < kDeviceRecordLines; ++i) catalogue[first + i] = record[i];
+    return index;
+}
