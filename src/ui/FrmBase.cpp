@@ -4,8 +4,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -103,11 +105,43 @@ void FrmBase::connectHandlers() {
                    [this](int i) { optCursor_Click(i); });
     connectOptions(optFileType, QStringLiteral("optFileType_Click"),
                    [this](int i) { optFileType_Click(i); });
+    connectEvent(txtSetData, &QPlainTextEdit::textChanged, QStringLiteral("txtSetData_Change"),
+                 [this] { txtSetData_Change(); });
+    for (int i = 0; i < 2; ++i) {
+        connectClick(cmdEdit[i], QStringLiteral("cmdEdit_Click"), [this, i] { cmdEdit_Click(i); });
+    }
+    connectClick(cmdLineChange, QStringLiteral("cmdLineChange_Click"),
+                 [this] { cmdLineChange_Click(); });
+    connectClick(cmdEditReverse, QStringLiteral("cmdEditReverse_Click"),
+                 [this] { cmdEditReverse_Click(); });
+    singleEntryHeight_ = txtSetData->maximumHeight();
     lblMessage->installEventFilter(this);
+    txtSetData->installEventFilter(this);
     for (QLineEdit* cell : txtData) cell->installEventFilter(this);
 }
 
 bool FrmBase::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtSetData) {
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                runHandler(QStringLiteral("txtSetData_GotFocus"),
+                           [this] { txtSetData_GotFocus(); });
+                break;
+            case QEvent::FocusOut:
+                runHandler(QStringLiteral("txtSetData_LostFocus"),
+                           [this] { txtSetData_LostFocus(); });
+                break;
+            case QEvent::KeyPress: {
+                // A line break is no data: the box takes hexadecimal digits or table characters.
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+                break;
+            }
+            default:
+                break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == lblMessage) {
             runHandler(QStringLiteral("lblMessage_Click"), [this] { lblMessage_Click(); });

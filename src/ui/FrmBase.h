@@ -104,11 +104,29 @@ private:
     void optComm_Click(int Index);
     void optCursor_Click(int Index);
     void chkEdit_Click(int Index);
+    void cmdEdit_Click(int Index);
+    void txtSetData_Change();
+    void txtSetData_GotFocus();
+    void txtSetData_LostFocus();
+    void cmdLineChange_Click();
+    void cmdEditReverse_Click();
     void chkChange_Click();
     void txtData_Click(int Index);
     void subBlockDisplay();
     void hscBlock_Change();
     void txtBlock_Change();
+
+    // Transfer edits (FrmBase_Edit.cpp) and the entry box (FrmBase_CellEntry.cpp)
+    bool isHexEntry() const;
+    bool isSingleLayout() const;
+    int entryLimit() const;
+    void setEntryText(const QString& text);
+    void plainTransfer(const QStringList& bytes);
+    void armAllData();
+    void fillAllDataTransfer(const QStringList& bytes);
+    void cancelAllData();
+    void endAllData();
+    void showEditMessage(const QString& title, const QString& text);
 
     // Cursor of the grid (FrmBase_BlockView.cpp)
     int cursorStyle() const;
@@ -133,6 +151,7 @@ private:
     const QString programFolder_;
     std::map<QButtonGroup*, std::function<void(int)>> optionHandlers_;
     std::map<QCheckBox*, std::function<void()>> checkBoxHandlers_;
+    int singleEntryHeight_ = 0;
 
 public:
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.
