@@ -31,7 +31,11 @@ void save(const QString& path, const DataImage& image) {
     for (int line = 0; line < kLines; ++line) {
         QString text;
         text.reserve(kLineLength);
-        for (int i = 0; i < kLineLength / 2; ++i) text += image.at(line * 16 + i);
+        for (int i = 0; i < kLineLength / 2; ++i) {
+            // A cell never loaded is written as the erased value, so the file always reads back.
+            const int32_t address = line * 16 + i;
+            text += image.isEmpty(address) ? QStringLiteral("FF") : image.at(address);
+        }
         lines << text;
     }
     writeLines(path, lines);

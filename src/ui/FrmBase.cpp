@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -105,6 +106,10 @@ void FrmBase::connectHandlers() {
                    [this](int i) { optCursor_Click(i); });
     connectOptions(optFileType, QStringLiteral("optFileType_Click"),
                    [this](int i) { optFileType_Click(i); });
+    connectEvent(flbFileList, &QListWidget::itemClicked, QStringLiteral("flbFileList_Click"),
+                 [this] { flbFileList_Click(); });
+    connectEvent(txtLastCount, &QLineEdit::textChanged, QStringLiteral("txtLastCount_Change"),
+                 [this] { txtLastCount_Change(); });
     connectEvent(txtSetData, &QPlainTextEdit::textChanged, QStringLiteral("txtSetData_Change"),
                  [this] { txtSetData_Change(); });
     for (int i = 0; i < 2; ++i) {

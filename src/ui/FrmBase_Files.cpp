@@ -3,13 +3,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "Dialogs.h"
+#include "BinaryFormat.h"
 #include "FailureReport.h"
+#include "FileTypeRule.h"
 #include "FrmBase.h"
-#include "ProgramError.h"
+#include "HexFormat.h"
+#include "HexText.h"
 #include "ProgramState.h"
 #include "SettingsFiles.h"
 #include "TextFormat.h"
@@ -18,12 +22,36 @@ namespace {
 
 constexpr int32_t kPromptBlue = 0xFF0000;
 constexpr int32_t kResultBlue = 0xFF3300;
-const QString kTextFormat = QStringLiteral("Original Text Format");
+const QString kHexFormat = QStringLiteral("HEX Format");
+const QString kBinaryFormat = QStringLiteral("Binary Format");
 
 }  // namespace
 
 void FrmBase::optFileType_Click(int Index) {
     state_.FileTypeName = optFileType.at(static_cast<std::size_t>(Index))->text();
+}
+
+// Only a click in the list chooses the format from the name; a typed name leaves it alone.
+void FrmBase::flbFileList_Click() {
+    const QListWidgetItem* item = flbFileList->currentItem();
+    if (item == nullptr) return;
+    txtFileName->setText(item->text());
+    setWindowCaption();
+    selectOption(optFileType.at(static_cast<std::size_t>(fileTypeIndexForName(item->text()))));
+}
+
+void FrmBase::txtLastCount_Change() {
+    const QString text = txtLastCount->text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QString c = text.mid(i, 1);
+        if (funHexCheck(c)) continue;
+        dialogs_.showMessage(QStringLiteral("EndAddressデーターにエラーがあります。\r\n入力された【") + c +
+                                 QStringLiteral("】の文字は不正です。\r\n16進コード(半角0～9,A,B,C,D,E,F)で"
+                                                "入力してください。\r\n不正入力文字を削除します。"),
+                             QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
+        txtLastCount->setText(text.left(i));
+        return;
+    }
 }
 
 // The buttons' captions are their state: Idle "開く"/"保存", LoadArmed "開始"/"取消",
@@ -61,6 +89,73 @@ void FrmBase::setFileButtonsIdle() {
     cmdFileOperation[1]->setText(QStringLiteral("保存"));
 }
 
+HexComments FrmBase::hexComments() const {
+    HexComments comments;
+    for (int i = 0; i < cmbFileErrorList[0]->count(); ++i) {
+        comments.before << cmbFileErrorList[0]->itemText(i);
+    }
+    for (int i = 0; i < cmbFileErrorList[1]->count(); ++i) {
+        comments.after << cmbFileErrorList[1]->itemText(i);
+    }
+    return comments;
+}
+
+void FrmBase::showHexComments(const HexComments& comments) {
+    // Each list that has lines shows its first one.
+    cmbFileErrorList[0]->addItems(comments.before);
+    cmbFileErrorList[1]->addItems(comments.after);
+}
+
+// Runs the reader of the chosen format; false when the file was refused (its message shown).
+bool FrmBase::readDataFile(const QString& fileName) {
+    const QString path = state_.DataFolder + fileName;
+    const QString errorTitle = QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ");
+    if (state_.FileTypeName == kHexFormat) {
+        HexComments comments;
+        const HexFormat::LoadResult result = HexFormat::load(path, state_.Image, comments);
+        showHexComments(comments);
+        if (result.recordType) {
+            optHexRecordType[static_cast<std::size_t>(*result.recordType)]->setChecked(true);
+        }
+        using Outcome = HexFormat::LoadResult::Outcome;
+        if (result.outcome == Outcome::BadCell) {
+            dialogs_.showMessage(TextFormat::badCellMessage(fileName, result.address, result.cellText),
+                                 errorTitle, MessageIcon::Warning);
+        }
+        if (result.outcome != Outcome::Loaded) {
+            dialogs_.showMessage(
+                HexFormat::recordErrorMessage(fileName, result.errorText, result.line), errorTitle,
+                MessageIcon::Critical);
+            return false;
+        }
+        if (!result.endRecordSeen) {
+            dialogs_.showMessage(HexFormat::missingEndRecordMessage(fileName), errorTitle,
+                                 MessageIcon::Critical);
+        }
+        return true;
+    }
+    if (state_.FileTypeName == kBinaryFormat) {
+        state_.FileByteCount = BinaryFormat::load(path, state_.Image);
+        const QString countLine = BinaryFormat::countLine(state_.FileByteCount);
+        if (!countLine.isEmpty()) {
+            cmbFileErrorList[1]->addItem(countLine);
+            cmbFileErrorList[1]->setCurrentIndex(cmbFileErrorList[1]->count() - 1);
+        }
+        txtLastCount->setText(BinaryFormat::endAddressText(state_.FileByteCount));
+        return true;
+    }
+    const TextFormat::LoadResult result = TextFormat::load(path, state_.Image);
+    using Outcome = TextFormat::LoadResult::Outcome;
+    if (result.outcome == Outcome::WrongLineLength) {
+        dialogs_.showMessage(TextFormat::wrongLineLengthMessage(fileName, result.line), errorTitle,
+                             MessageIcon::Critical);
+    } else if (result.outcome == Outcome::BadCell) {
+        dialogs_.showMessage(TextFormat::badCellMessage(fileName, result.address, result.cellText),
+                             errorTitle, MessageIcon::Warning);
+    }
+    return result.outcome == Outcome::Loaded;
+}
+
 void FrmBase::loadDataFile() {
     const QString fileName = txtFileName->text();
     for (QComboBox* list : cmbFileErrorList) list->clear();
@@ -70,27 +165,7 @@ void FrmBase::loadDataFile() {
     FailureReport report(state_, dialogs_, QStringLiteral("cmdFileOperation_Click"));
     report.setBeforeReport([this] { setFileButtonsIdle(); });
     bool loaded = false;
-    const bool finished = report.run([&] {
-        if (state_.FileTypeName != kTextFormat) {
-            dialogs_.showMessage(
-                state_.FileTypeName + QStringLiteral(" のファイルはまだ読み込めません。"),
-                QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
-            return;
-        }
-        const TextFormat::LoadResult result =
-            TextFormat::load(state_.DataFolder + fileName, state_.Image);
-        using Outcome = TextFormat::LoadResult::Outcome;
-        if (result.outcome == Outcome::WrongLineLength) {
-            dialogs_.showMessage(TextFormat::wrongLineLengthMessage(fileName, result.line),
-                                 QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Critical);
-        } else if (result.outcome == Outcome::BadCell) {
-            dialogs_.showMessage(
-                TextFormat::badCellMessage(fileName, result.address, result.cellText),
-                QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
-        } else {
-            loaded = true;
-        }
-    });
+    const bool finished = report.run([&] { loaded = readDataFile(fileName); });
     setFileButtonsIdle();
     if (!finished) return;
     if (!loaded) {
@@ -102,23 +177,47 @@ void FrmBase::loadDataFile() {
     setMessage(fileName + QStringLiteral(" Open OK "));
 }
 
+// Runs the writer of the chosen format; false when the binary writer refused EndAddress.
+bool FrmBase::writeDataFile(const QString& fileName) {
+    const QString path = state_.DataFolder + fileName;
+    if (state_.FileTypeName == kHexFormat) {
+        const auto recordType = optHexRecordType[0]->isChecked() ? HexRecordType::Int20bit
+                                                                 : HexRecordType::Int32bit;
+        HexFormat::save(path, state_.Image, hexComments(), recordType);
+        return true;
+    }
+    if (state_.FileTypeName == kBinaryFormat) {
+        const BinaryFormat::SaveResult result =
+            BinaryFormat::save(path, state_.Image, txtLastCount->text());
+        if (result.outcome == BinaryFormat::SaveResult::Outcome::Refused) {
+            dialogs_.showMessage(BinaryFormat::refusedEndAddressMessage(result.refusedCharacter),
+                                 QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
+            return false;
+        }
+        return true;
+    }
+    TextFormat::save(path, state_.Image);
+    return true;
+}
+
 void FrmBase::saveDataFile() {
     const QString fileName = txtFileName->text();
     FailureReport report(state_, dialogs_, QStringLiteral("cmdFileOperation_Click"));
     report.setBeforeReport([this] { setFileButtonsIdle(); });
-    const bool saved = report.run([&] {
-        state_.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
-        writeFlagFile(state_, state_.SettingsFolder + QStringLiteral("flag.txt"), fileName);
-    }) && report.run([&] {
-        state_.CurrentStep = fileName + QStringLiteral("の書き込み処理");
-        if (state_.FileTypeName != kTextFormat) {
-            throw ProgramError(state_.FileTypeName +
-                               QStringLiteral(" のファイルはまだ書き込めません。"));
-        }
-        TextFormat::save(state_.DataFolder + fileName, state_.Image);
-    });
+    bool written = false;
+    const bool finished =
+        report.run([&] {
+            state_.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
+            writeFlagFile(state_, state_.SettingsFolder + QStringLiteral("flag.txt"), fileName);
+        }) &&
+        report.run([&] {
+            state_.CurrentStep = fileName + QStringLiteral("の書き込み処理");
+            written = writeDataFile(fileName);
+        });
+    // A refused EndAddress keeps the save announced, so the user can correct it and press again.
+    if (finished && !written) return;
     setFileButtonsIdle();
-    if (!saved) return;
+    if (!finished) return;
     setMessageColour(kResultBlue);
     setMessage(fileName + QStringLiteral(" Save OK"));
 }

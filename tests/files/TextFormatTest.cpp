@@ -28,6 +28,18 @@ TEST(TextFormat, LoadsAndSavesByteIdenticallyKeepingLetterCase) {
     EXPECT_EQ(folder.readBytes("out.txt").size(), 278528);
 }
 
+TEST(TextFormat, CellsNeverLoadedAreSavedAsErasedBytes) {
+    TempFolder folder;
+    DataImage image;
+    image.set(3, u"12");
+    TextFormat::save(folder.path("out.txt"), image);
+    DataImage read;
+    ASSERT_EQ(TextFormat::load(folder.path("out.txt"), read).outcome,
+              TextFormat::LoadResult::Outcome::Loaded);
+    EXPECT_EQ(read.at(0), QStringLiteral("FF"));
+    EXPECT_EQ(read.at(3), QStringLiteral("12"));
+}
+
 TEST(TextFormat, WrongLineLengthStopsWithEarlierLinesLoaded) {
     TempFolder folder;
     QStringList lines = zeroLines(TextFormat::kLines);

@@ -42,6 +42,18 @@ void ProgramFolder::writeData(const QString& name, const QStringList& lines) con
     folder_.writeLines(QStringLiteral("データー/") + name, lines);
 }
 
+void ProgramFolder::writeDataBytes(const QString& name, const QByteArray& bytes) const {
+    folder_.writeBytes(QStringLiteral("データー/") + name, bytes);
+}
+
+QStringList ProgramFolder::dataLines(const QString& name) const {
+    return LineReader::splitLines(decodeCp932(dataBytes(name)));
+}
+
+QByteArray ProgramFolder::dataBytes(const QString& name) const {
+    return folder_.readBytes(QStringLiteral("データー/") + name);
+}
+
 QStringList ProgramFolder::settingLines(const QString& name) const {
     return LineReader::splitLines(decodeCp932(folder_.readBytes(settingPath(name))));
 }

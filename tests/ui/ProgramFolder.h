@@ -24,6 +24,9 @@ public:
     void replaceSettingLine(const QString& name, int index, const QString& text) const;
     // A data file in データー/.
     void writeData(const QString& name, const QStringList& lines) const;
+    void writeDataBytes(const QString& name, const QByteArray& bytes) const;
+    QStringList dataLines(const QString& name) const;
+    QByteArray dataBytes(const QString& name) const;
 
 private:
     TempFolder folder_;

@@ -1,0 +1,259 @@
+#include "HexFormat.h"
+
+#include <array>
+#include <limits>
+
+#include "CellBytes.h"
+#include "DataImage.h"
+#include "LineFile.h"
+#include "ProgramError.h"
+
+namespace HexFormat {
+
+namespace {
+
+using CellBytes::hexByte;
+using CellBytes::hexDigit;
+
+constexpr qsizetype kDataStart = 9;  // ':' + count + address + type
+
+LineResult rejected() { return {LineResult::Outcome::Rejected, 0, {}}; }
+
+// A fixed header field. A line too short to hold it is as unreadable as one with a stray
+// character, so both stop the load the same way.
+int headerField(QStringView line, qsizetype pos, qsizetype length) {
+    const QStringView text = line.mid(pos, length);
+    int value = 0;
+    for (QChar c : text) {
+        const int digit = hexDigit(c);
+        if (digit < 0) throw ProgramError::typeMismatch(text.toString());
+        value = value * 16 + digit;
+    }
+    if (text.size() != length) throw ProgramError::typeMismatch(text.toString());
+    return value;
+}
+
+// The data field of an 02/04 record as one number, times the record's scale, as an offset.
+int32_t offsetFromData(QStringView data, int64_t scale) {
+    if (data.isEmpty()) throw ProgramError::typeMismatch(QString());
+    constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
+    int64_t value = 0;
+    for (QChar c : data) {
+        value = value * 16 + hexDigit(c);  // the digits were checked with the checksum
+        if (value * scale > kMax) {
+            throw ProgramError::overflow(
+                QStringLiteral("アドレスオフセット 0x%1").arg(CellBytes::upperHex(value * scale)));
+        }
+    }
+    return static_cast<int32_t>(value * scale);
+}
+
+void storeData(QStringView line, int count, int64_t start, DataImage& image, LineResult& result) {
+    int64_t p = start;
+    for (int j = 0; j < count; ++j, ++p) {
+        if (p > kLastAddress) {
+            throw ProgramError(QStringLiteral("アドレス 0x%1 はデーター領域(0～0x1FFFF)の外です。")
+                                   .arg(CellBytes::upperHex(p)));
+        }
+        const QStringView cell = line.sliced(kDataStart + 2 * j, 2);
+        const auto address = static_cast<int32_t>(p);
+        // Stored as read, then checked, so the faulty cell shows in the image too.
+        image.set(address, cell);
+        if (hexByte(cell, 0) < 0) {
+            result = {LineResult::Outcome::BadCell, address, cell.toString()};
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexComments& comments) {
+    if (line.isEmpty() || line[0] != u':') {
+        // A flood of non-record lines means this is not a HEX file at all.
+        if (comments.before.size() + comments.after.size() >= kCommentLimit) {
+            state.errorText =
+                QStringLiteral("コメント(不正)行オーバー。(ファイル間違い?):1024以内です。");
+            return rejected();
+        }
+        (state.addressOffset != 0 ? comments.after : comments.before).append(line.toString());
+        return {};
+    }
+
+    const qsizetype length = line.size();
+    if (length % 2 == 0) {
+        state.errorText =
+            QStringLiteral("文字数エラー:文字数=%1(奇数でなければいけません)").arg(length);
+        return rejected();
+    }
+    const int count = headerField(line, 1, 2);
+    const int address = headerField(line, 3, 4);
+    const int type = headerField(line, 7, 2);
+    const int checksum = headerField(line, length - 2, 2);
+
+    if (type == 0x01) {
+        if (count == 0 && address == 0 && checksum == 0xFF) {
+            state.endRecordSeen = true;
+            return {};
+        }
+        state.errorText = QStringLiteral("エンドレコードエラー:エンドレコードに間違いがあります。");
+        return rejected();
+    }
+
+    if ((length - 11) / 2 != count) {
+        state.errorText =
+            QStringLiteral("データー数不正。計算値:%1 と実データー数が合いません。").arg(count);
+        return rejected();
+    }
+
+    // Summed in an int: a long record of large bytes passes 32767 and is still a good record.
+    int sum = count + (address >> 8) + (address & 0xFF) + type;
+    qsizetype badPair = -1;
+    for (int j = 0; j < count; ++j) {
+        const int value = hexByte(line, kDataStart + 2 * j);
+        if (value >= 0) {
+            sum += value;
+        } else if (badPair < 0) {
+            badPair = kDataStart + 2 * j;
+        }
+    }
+    if (badPair < 0) {
+        const int computed = (256 - sum % 256) % 256;
+        if (computed != checksum) {
+            state.errorText = QStringLiteral("サムチェックエラー。計算値：0x%1 と合いません。")
+                                  .arg(CellBytes::upperHex(computed));
+            return rejected();
+        }
+    } else if (type != 0x00) {
+        // A stray character leaves no checksum to compare. A data record then names the faulty
+        // cell when it is stored; any other record just has an unreadable field.
+        throw ProgramError::typeMismatch(line.sliced(badPair, 2).toString());
+    }
+
+    const QStringView data = line.sliced(kDataStart, 2 * count);
+    LineResult result;
+    switch (type) {
+        case 0x00:
+            if (count == 0) {
+                state.errorText = QStringLiteral("データー数：0 は不正です。");
+                return rejected();
+            }
+            storeData(line, count, int64_t{state.addressOffset} + address, image, result);
+            return result;
+        case 0x02:
+            state.addressOffset = offsetFromData(data, 16);
+            state.recordType = HexRecordType::Int20bit;
+            return result;
+        case 0x04:
+            state.addressOffset = offsetFromData(data, 0x10000);
+            state.recordType = HexRecordType::Int32bit;
+            return result;
+        case 0x03:
+        case 0x05:
+            // Start addresses mean nothing to an EEPROM; kept so that a save writes them back.
+            comments.before.append(line.toString());
+            return result;
+        default:
+            return rejected();
+    }
+}
+
+LoadResult load(const QString& path, DataImage& image, HexComments& comments) {
+    // Bytes no record covers read as erased.
+    CellBytes::fillImage(image, u"FF");
+    comments = {};
+    LineReader reader(path);
+    ReadState state;
+    LoadResult result;
+    for (int line = 1; !reader.atEnd(); ++line) {
+        const LineResult read = readLine(reader.readLine(), state, image, comments);
+        if (read.outcome == LineResult::Outcome::Accepted) continue;
+        result.line = line;
+        if (read.outcome == LineResult::Outcome::BadCell) {
+            result.outcome = LoadResult::Outcome::BadCell;
+            result.address = read.address;
+            result.cellText = read.cellText;
+        } else {
+            result.outcome = LoadResult::Outcome::RecordError;
+            result.errorText = state.errorText;
+        }
+        break;
+    }
+    result.endRecordSeen = state.endRecordSeen;
+    result.recordType = state.recordType;
+    return result;
+}
+
+namespace {
+
+void appendHex(QString& text, int value, int digits) {
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+        text += QChar(kDigits[(value >> shift) & 0xF]);
+    }
+}
+
+}  // namespace
+
+void save(const QString& path, const DataImage& image, const HexComments& comments,
+          HexRecordType recordType) {
+    constexpr int kGroup = 16;
+    QStringList lines = comments.before;
+    lines.reserve(comments.before.size() + DataImage::Size / kGroup + 2 + comments.after.size());
+    bool extendedWritten = false;
+    std::array<QString, kGroup> cells;
+    std::array<uint8_t, kGroup> values{};
+    for (int base = 0; base < DataImage::Size; base += kGroup) {
+        int first = kGroup;
+        int last = -1;
+        for (int i = 0; i < kGroup; ++i) {
+            values[i] = CellBytes::byteForWriting(image, base + i, cells[i]);
+            if (values[i] == 0xFF) continue;
+            if (first == kGroup) first = i;
+            last = i;
+        }
+        if (last < 0) continue;
+
+        const int count = last - first + 1;
+        const int address = (base + first) % 0x10000;
+        int sum = count + (address >> 8) + (address & 0xFF);
+        QString record;
+        record.reserve(11 + 2 * kGroup);
+        record += u':';
+        appendHex(record, count, 2);
+        appendHex(record, address, 4);
+        record += QStringLiteral("00");
+        for (int i = first; i <= last; ++i) {
+            // A never-loaded cell inside the span has no text of its own.
+            record += cells[i].isEmpty() ? QStringLiteral("FF") : cells[i];
+            sum += values[i];
+        }
+        appendHex(record, (256 - sum % 256) % 256, 2);
+
+        if (base >= 0x10000 && !extendedWritten) {
+            extendedWritten = true;
+            lines << (recordType == HexRecordType::Int20bit ? QStringLiteral(":020000021000EC")
+                                                            : QStringLiteral(":020000040001F9"));
+        }
+        lines << record;
+    }
+    lines << QStringLiteral(":00000001FF");
+    lines << comments.after;
+    writeLines(path, lines);
+}
+
+QString recordErrorMessage(const QString& fileName, const QString& errorText, int line) {
+    return fileName + QStringLiteral("\r\n") + errorText + QStringLiteral("\r\n") +
+           QStringLiteral("【行数：%1 】読み取りを停止します。\r\n\r\n").arg(line) +
+           QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で\r\n") + fileName +
+           QStringLiteral(" の該当行が\r\n適正になるよう修正してください。\r\n") +
+           QStringLiteral("本アプリを終了し、ファイルを直接修正してください。");
+}
+
+QString missingEndRecordMessage(const QString& fileName) {
+    return fileName + QStringLiteral("\r\nデーターの読み取りは終了しましたが\r\n") +
+           QStringLiteral("エンドレコード検出されませんでした。\r\n") +
+           QStringLiteral("データーの整合性をチェックしてください。\r\n");
+}
+
+}  // namespace HexFormat

@@ -1,0 +1,179 @@
+// The file page: the two file buttons, the file list and the EndAddress field.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "ProgramFolder.h"
+
+namespace {
+
+class FileOperation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fx.start();
+        fx.control<QTabWidget>("sstBase")->setCurrentIndex(1);
+    }
+
+    QPushButton* left() const { return fx.control<QPushButton>("cmdFileOperation(0)"); }
+    QPushButton* right() const { return fx.control<QPushButton>("cmdFileOperation(1)"); }
+    QLineEdit* name() const { return fx.control<QLineEdit>("txtFileName"); }
+    QString message() const { return fx.control<QLabel>("lblMessage")->text(); }
+    void clickListed(const QString& file) {
+        auto* list = fx.control<QListWidget>("flbFileList");
+        list->addItem(file);
+        QListWidgetItem* item = list->item(list->count() - 1);
+        list->setCurrentItem(item);
+        emit list->itemClicked(item);
+    }
+
+    ProgramFolder folder;
+    MainWindowFixture fx{folder};
+};
+
+}  // namespace
+
+TEST_F(FileOperation, BlankNameIsRefusedInEveryState) {
+    left()->click();  // 開く: load announced
+    name()->clear();
+    right()->click();
+    left()->click();
+    ASSERT_EQ(fx.dialogs.shown.size(), 2);
+    EXPECT_EQ(
+        fx.dialogs.shown[0].text,
+        QStringLiteral(
+            "ファイル名が空白です。\r\nファイルを選択するか、ファイル名を記入してください。\r\n"));
+    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("ファイル操作エラー"));
+    EXPECT_EQ(left()->text(), QStringLiteral("開始"));
+    EXPECT_EQ(right()->text(), QStringLiteral("取消"));
+}
+
+TEST_F(FileOperation, AnnouncingAndWithdrawingChangesOnlyCaptions) {
+    left()->click();
+    EXPECT_EQ(message(), QStringLiteral("【開始】を押して【読み取り】開始"));
+    right()->click();
+    EXPECT_EQ(left()->text(), QStringLiteral("開く"));
+    EXPECT_EQ(right()->text(), QStringLiteral("保存"));
+    EXPECT_EQ(message(), QString());
+    right()->click();
+    EXPECT_EQ(message(), QStringLiteral("【開始】を押して【保存】開始"));
+    EXPECT_EQ(left()->text(), QStringLiteral("取消"));
+    left()->click();
+    EXPECT_EQ(right()->text(), QStringLiteral("保存"));
+    EXPECT_TRUE(fx.dialogs.shown.isEmpty());
+}
+
+TEST_F(FileOperation, MissingTypedFileEndsInTheFailureReport) {
+    name()->setText(QStringLiteral("none.txt"));
+    left()->click();
+    left()->click();
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+        QStringLiteral("none.txtのオープンに失敗しました\r\nファイルが見つかりません")));
+    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("cmdFileOperation_Click"));
+    EXPECT_EQ(left()->text(), QStringLiteral("開く"));
+}
+
+TEST_F(FileOperation, SaveWritesTheFlagFileFirstAndTheFileLoadsBack) {
+    fx.state->FlagTable[7] = 1234;
+    fx.state->Image.set(0x1234, u"ab");
+    name()->setText(QStringLiteral("copy.txt"));
+    right()->click();
+    right()->click();
+    EXPECT_EQ(message(), QStringLiteral("copy.txt Save OK"));
+    const QStringList flags = folder.settingLines("flag.txt");
+    EXPECT_EQ(flags.value(7), QStringLiteral("1234"));
+    EXPECT_EQ(flags.value(19), QStringLiteral("copy.txt"));
+
+    fx.state->Image.set(0x1234, u"00");
+    left()->click();
+    left()->click();
+    EXPECT_EQ(message(), QStringLiteral("copy.txt Open OK "));
+    EXPECT_EQ(fx.state->Image.at(0x1234), QStringLiteral("ab"));
+}
+
+TEST_F(FileOperation, ListClickChoosesTheFormatAndCaptionButTypingDoesNot) {
+    clickListed(QStringLiteral("ROM.HEX"));
+    EXPECT_EQ(name()->text(), QStringLiteral("ROM.HEX"));
+    EXPECT_TRUE(fx.control<QRadioButton>("optFileType(1)")->isChecked());
+    EXPECT_EQ(fx.state->FileTypeName, QStringLiteral("HEX Format"));
+    EXPECT_TRUE(fx.window->windowTitle().endsWith(QStringLiteral("/ File: ROM.HEX】")));
+
+    clickListed(QStringLiteral("dump"));
+    EXPECT_EQ(fx.state->FileTypeName, QStringLiteral("Binary Format"));
+    const QString caption = fx.window->windowTitle();
+    name()->setText(QStringLiteral("typed.hex"));
+    EXPECT_EQ(fx.state->FileTypeName, QStringLiteral("Binary Format"));
+    EXPECT_EQ(fx.window->windowTitle(), caption);
+}
+
+TEST_F(FileOperation, EndAddressKeepsOnlyTheHexadecimalStart) {
+    auto* end = fx.control<QLineEdit>("txtLastCount");
+    end->setText(QStringLiteral("1G2"));
+    EXPECT_EQ(end->text(), QStringLiteral("1"));
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_TRUE(
+        fx.dialogs.shown[0].text.contains(QStringLiteral("入力された【G】の文字は不正です。")));
+    EXPECT_TRUE(fx.dialogs.shown[0].text.endsWith(QStringLiteral("不正入力文字を削除します。")));
+    end->setText(QStringLiteral("1fF"));
+    EXPECT_EQ(end->text(), QStringLiteral("1fF"));
+}
+
+TEST_F(FileOperation, HexFilesBringTheirCommentsAndRecordTypeAndGoBackOut) {
+    folder.writeData("rom.hex", {"; made by hand", ":020000021000EC", ":0100100041AE", "; tail"});
+    clickListed(QStringLiteral("rom.hex"));
+    left()->click();
+    left()->click();
+    // No end record: the file loads and says so.
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fx.dialogs.shown[0].text.contains(QStringLiteral("エンドレコード検出されませんでした。")));
+    EXPECT_EQ(message(), QStringLiteral("rom.hex Open OK "));
+    EXPECT_EQ(fx.state->Image.at(0x10010), QStringLiteral("41"));
+    EXPECT_EQ(fx.state->Image.at(0), QStringLiteral("FF"));
+    EXPECT_TRUE(fx.control<QRadioButton>("optHexRecordType(0)")->isChecked());
+    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(0)")->currentText(), QStringLiteral("; made by hand"));
+    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->currentText(), QStringLiteral("; tail"));
+
+    name()->setText(QStringLiteral("out.hex"));
+    right()->click();
+    right()->click();
+    EXPECT_EQ(message(), QStringLiteral("out.hex Save OK"));
+    EXPECT_EQ(folder.dataLines("out.hex"),
+              (QStringList{"; made by hand", ":020000021000EC", ":0100100041AE", ":00000001FF", "; tail"}));
+}
+
+TEST_F(FileOperation, BinaryLoadShowsTheLastAddressAndARefusedEndAddressKeepsTheSaveAnnounced) {
+    folder.writeDataBytes("dump.bin", QByteArray(256, '\x5A'));
+    clickListed(QStringLiteral("dump.bin"));
+    left()->click();
+    left()->click();
+    auto* end = fx.control<QLineEdit>("txtLastCount");
+    EXPECT_EQ(end->text(), QStringLiteral("FF"));
+    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->currentText(), QStringLiteral("Count:0xFF"));
+    EXPECT_EQ(fx.state->Image.at(0xFF) + fx.state->Image.at(0x100), QStringLiteral("5A00"));
+
+    name()->setText(QStringLiteral("part.bin"));
+    end->setText(QStringLiteral("F"));
+    right()->click();
+    right()->click();
+    EXPECT_EQ(folder.dataBytes("part.bin"), QByteArray(16, '\x5A'));
+    EXPECT_EQ(message(), QStringLiteral("part.bin Save OK"));
+
+    fx.dialogs.shown.clear();
+    end->blockSignals(true);  // text that got past the field's own filter, as by a paste
+    end->setText(QStringLiteral("1Z"));
+    end->blockSignals(false);
+    right()->click();
+    right()->click();
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fx.dialogs.shown[0].text.endsWith(QStringLiteral("保存処理は停止します。")));
+    EXPECT_EQ(right()->text(), QStringLiteral("開始"));
+    EXPECT_EQ(message(), QStringLiteral("【開始】を押して【保存】開始"));
+}
