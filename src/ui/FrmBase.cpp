@@ -88,6 +88,7 @@ void FrmBase::connectHandlers() {
                  [this] { txtBlock_Change(); });
     connectClick(cmdReset, QStringLiteral("cmdReset_Click"), [this] { cmdReset_Click(); });
     connectClick(cmdDevice, QStringLiteral("cmdDevice_Click"), [this] { cmdDevice_Click(); });
+    connectClick(cmdColor, QStringLiteral("cmdColor_Click"), [this] { cmdColor_Click(); });
     connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
     for (int i = 0; i < 2; ++i) {
         connectClick(cmdFileOperation[i], QStringLiteral("cmdFileOperation_Click"),

@@ -24,6 +24,7 @@ class QTabWidget;
 class QTimer;
 
 struct ProgramState;
+struct HexComments;
 class Dialogs;
 class SerialPort;
 
@@ -90,6 +91,7 @@ private:
     void optMode_Click(int Index);
     void chkCaution_Click(int Index);
     void cmdReset_Click();
+    void cmdColor_Click();
 
     // Handlers of later areas, in their least form until their area lands
     void subDeviceSelect(int16_t index);
@@ -98,8 +100,14 @@ private:
     void cmdFileOperation_Click(int Index);
     void loadDataFile();
     void saveDataFile();
+    bool readDataFile(const QString& fileName);
+    bool writeDataFile(const QString& fileName);
+    HexComments hexComments() const;
+    void showHexComments(const HexComments& comments);
     void setFileButtonsIdle();
     void optFileType_Click(int Index);
+    void flbFileList_Click();
+    void txtLastCount_Change();
     void optEdit_Click(int Index);
     void optComm_Click(int Index);
     void optCursor_Click(int Index);

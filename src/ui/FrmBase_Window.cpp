@@ -12,6 +12,7 @@
 
 #include "Colours.h"
 #include "FrmBase.h"
+#include "FrmColorSetup.h"
 #include "ProgramState.h"
 
 namespace {
@@ -79,6 +80,12 @@ void FrmBase::chkCaution_Click(int Index) {
     state_.FlagTable.at(static_cast<std::size_t>(Index + Flag::CautionAllData)) =
         chkCaution.at(static_cast<std::size_t>(Index))->isChecked() ? 1 : 0;
     paintSelectionColours({chkCaution[0], chkCaution[1]});
+}
+
+void FrmBase::cmdColor_Click() {
+    FrmColorSetup frmColorSetup(state_, dialogs_, this);
+    frmColorSetup.Form_Load();
+    frmColorSetup.exec();
 }
 
 // Forgets every edit mark, in all blocks; the data stay as they are.

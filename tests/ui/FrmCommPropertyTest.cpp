@@ -1,0 +1,226 @@
+// The port settings window: the digits-only boxes, and saving onto the main window's port and
+// comm.txt with the failure report in between.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+
+#include "FrmCommProperty.h"
+#include "ProgramError.h"
+#include "ProgramFolder.h"
+#include "Pty.h"
+#include "QtSerialPort.h"
+
+namespace {
+
+// Answers like ScriptedDialogs, after letting the test act as the user while the box is up.
+class FixingDialogs : public ScriptedDialogs {
+public:
+    std::function<void()> whileAsking;
+    int askRetryCancel(const QString& text, const QString& title) override {
+        if (whileAsking) whileAsking();
+        return ScriptedDialogs::askRetryCancel(text, title);
+    }
+};
+
+class CommProperty : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Lines after the second are ignored on reading and must not survive a save.
+        folder.writeSetting("comm.txt", {"1", "115200", "stale", "9600"});
+        fx.start();
+        fx.port.calls.clear();
+        window = std::make_unique<FrmCommProperty>(*fx.state, dialogs, fx.port, fx.window.get());
+        window->Form_Load();
+        window->show();
+    }
+
+    void type(QLineEdit* box, const QString& keys) {
+        box->clear();
+        QTest::keyClicks(box, keys);
+    }
+    void save(const QString& port, const QString& rate) {
+        window->txtCommPort->setText(port);
+        window->txtCommRate->setText(rate);
+        window->comSave->click();
+    }
+    void expectReport(const QString& step) const {
+        ASSERT_EQ(dialogs.shown.size(), 1);
+        const QString head = step + QStringLiteral("に失敗しました\r\n");
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith(head)) << dialogs.shown[0].text.toStdString();
+        EXPECT_GT(dialogs.shown[0].text.size(), head.size());  // the description follows
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("frmCommProperty.cmdSave"));
+        EXPECT_TRUE(dialogs.shown[0].retryCancel);
+    }
+
+    ProgramFolder folder;
+    MainWindowFixture fx{folder};
+    FixingDialogs dialogs;
+    std::unique_ptr<FrmCommProperty> window;
+};
+
+const QStringList kOldFile{"1", "115200", "stale", "9600"};
+
+}  // namespace
+
+TEST_F(CommProperty, ShowsTheSettingsUnderTheProgramsCaptions) {
+    EXPECT_EQ(window->objectName(), QStringLiteral("frmCommProperty"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("通信設定"));
+    EXPECT_EQ(window->fraCommPort->title(), QStringLiteral("ポート番号"));
+    EXPECT_EQ(window->fraCommSpeed->title(), QStringLiteral("通信速度[bps]"));
+    EXPECT_EQ(window->lblComm->text(), QStringLiteral("半角数字のみ入力可能です。"));
+    EXPECT_EQ(window->comSave->text(), QStringLiteral("保存"));
+    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("1"));
+    EXPECT_EQ(window->txtCommRate->text(), QStringLiteral("115200"));
+}
+
+TEST_F(CommProperty, OnlyDigitsCanBeTyped) {
+    type(window->txtCommPort, QStringLiteral("3a"));
+    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("3"));
+    type(window->txtCommRate, QStringLiteral("9 6-0.0+x,E"));
+    EXPECT_EQ(window->txtCommRate->text(), QStringLiteral("9600"));
+    // Full-width digits are not digits here, whether keyed or composed by an input method.
+    window->txtCommPort->setText(QStringLiteral("1"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("２"));
+    QCoreApplication::sendEvent(window->txtCommPort, &press);
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("２a5"));
+    QCoreApplication::sendEvent(window->txtCommPort, &composed);
+    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("15"));
+}
+
+TEST_F(CommProperty, EditingKeysPassAndPastingIsNotFiltered) {
+    QLineEdit* box = window->txtCommRate;
+    box->setText(QStringLiteral("19200"));
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), QStringLiteral("1920"));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClick(box, Qt::Key_Right);
+    QTest::keyClicks(box, QStringLiteral("8"));
+    EXPECT_EQ(box->text(), QStringLiteral("9820"));
+
+    QApplication::clipboard()->setText(QStringLiteral("x1"));
+    box->clear();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), QStringLiteral("x1"));
+}
+
+TEST_F(CommProperty, SaveReconfiguresThePortStoresTwoLinesAndCloses) {
+    save(QStringLiteral("3"), QStringLiteral("9600"));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(fx.port.calls, (QStringList{"close", "setPortNumber 3", "setSpeed 9600", "open"}));
+    EXPECT_TRUE(fx.port.isOpen());
+    EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"3", "9600"}));
+    EXPECT_EQ(fx.state->CommSettings[0], QStringLiteral("3"));
+    EXPECT_EQ(fx.state->CommSettings[1], QStringLiteral("9600"));
+    EXPECT_EQ(fx.state->CurrentStep, QStringLiteral("comm.txtの書き込み処理"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    // The main window's frame keeps the number it showed at start-up.
+    EXPECT_EQ(fx.control<QGroupBox>("fraComm")->title(), QStringLiteral("デバイス通信 COM 1"));
+}
+
+TEST_F(CommProperty, PortThatDoesNotOpenIsStillSavedAndTheWindowCloses) {
+    fx.port.openResult = false;
+    save(QStringLiteral("250"), QStringLiteral("9600"));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_FALSE(fx.port.isOpen());
+    EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"250", "9600"}));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CommProperty, EmptySpeedFailsAsClosingAndCancelKeepsWhatWasTyped) {
+    dialogs.answers = {Answer::Cancel};
+    save(QStringLiteral("4"), QString());
+    expectReport(QStringLiteral("通信ポートのクローズ"));
+    EXPECT_EQ(fx.state->ErrorAnswer, QStringLiteral("2"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("4"));
+    EXPECT_EQ(window->txtCommRate->text(), QString());
+    EXPECT_EQ(folder.settingLines("comm.txt"), kOldFile);
+    // Closed, but not left with half a configuration.
+    EXPECT_EQ(fx.port.calls, QStringList{"close"});
+
+    // Corrected and saved again, it goes through.
+    window->txtCommRate->setText(QStringLiteral("38400"));
+    window->comSave->click();
+    EXPECT_EQ(dialogs.shown.size(), 1);
+    EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"4", "38400"}));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CommProperty, RetryAfterTheValueIsFixedContinuesWithoutClosingAgain) {
+    dialogs.answers = {Answer::Retry};
+    dialogs.whileAsking = [this] { window->txtCommRate->setText(QStringLiteral("19200")); };
+    save(QStringLiteral("2"), QString());
+    expectReport(QStringLiteral("通信ポートのクローズ"));
+    EXPECT_EQ(fx.state->ErrorAnswer, QStringLiteral("4"));
+    EXPECT_EQ(fx.port.calls, (QStringList{"close", "setPortNumber 2", "setSpeed 19200", "open"}));
+    EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"2", "19200"}));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CommProperty, ErrorRaisedWhileOpeningIsReportedAsOpeningAndRetried) {
+    int failures = 1;
+    fx.port.failWith = [&](const QString& operation) {
+        if (operation == QStringLiteral("open") && failures-- > 0) {
+            throw ProgramError(QStringLiteral("ポートが使用中です。"));
+        }
+    };
+    dialogs.answers = {Answer::Retry};
+    dialogs.whileAsking = [this] {
+        // Nothing is stored before the port is open again.
+        EXPECT_EQ(folder.settingLines("comm.txt"), kOldFile);
+    };
+    save(QStringLiteral("5"), QStringLiteral("9600"));
+    expectReport(QStringLiteral("通信ポートのオープン"));
+    EXPECT_TRUE(dialogs.shown[0].text.endsWith(QStringLiteral("ポートが使用中です。")));
+    EXPECT_EQ(fx.port.calls,
+              (QStringList{"close", "setPortNumber 5", "setSpeed 9600", "open", "open"}));
+    EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"5", "9600"}));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CommProperty, FileThatCannotBeWrittenIsReportedAndCancelKeepsTheWindow) {
+    fx.state->SettingsFolder = folder.path(QStringLiteral("消えた/"));
+    save(QStringLiteral("6"), QStringLiteral("9600"));
+    expectReport(QStringLiteral("comm.txtの書き込み処理"));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(fx.port.isOpen());  // the port has its new settings already
+    EXPECT_EQ(fx.port.portNumber, 6);
+}
+
+TEST(CommPropertyOnARealPort, SavingMovesTheOpenPortToTheNewNumber) {
+    Pty board;
+    ASSERT_TRUE(board.ok());
+    ProgramFolder folder;
+    ASSERT_TRUE(QFile::link(board.slavePath(), folder.path("設定/COM7")));
+    folder.writeSetting("comm.txt", {"250", "9600"});
+    ProgramState state;
+    ScriptedDialogs dialogs;
+    QtSerialPort port(folder.path("設定/"));
+    FrmBase frmBase(state, dialogs, port, folder.path());
+    frmBase.Form_Load();
+    ASSERT_FALSE(port.isOpen());
+    dialogs.shown.clear();
+
+    FrmCommProperty window(state, dialogs, port, &frmBase);
+    window.Form_Load();
+    window.txtCommPort->setText(QStringLiteral("7"));
+    window.comSave->click();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"7", "9600"}));
+}
