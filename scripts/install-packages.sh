@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make python3
   qt6-base-dev qt6-serialport-dev
-  libgtest-dev
+  libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
 )
 missing=()

@@ -1,0 +1,101 @@
+// The writer link's own work per block: assembling and handling a 259-byte reply delivered in
+// chunks of various sizes, and building a WRITE block frame from the image.
+
+#include <benchmark/benchmark.h>
+
+#include <QList>
+
+#include "DataImage.h"
+#include "Dialogs.h"
+#include "LinkFrames.h"
+#include "ProgramState.h"
+#include "SerialPort.h"
+#include "WriterLink.h"
+
+using namespace LinkFrames;
+
+namespace {
+
+class NullPort final : public SerialPort {
+public:
+    void setPortNumber(int32_t) override {}
+    void setSpeed(int32_t) override {}
+    bool open() override { return true; }
+    bool isOpen() const override { return true; }
+    void close() override {}
+    void resetFirst() override {}
+    void resetSecond() override {}
+    void send(const QByteArray& frame) override { benchmark::DoNotOptimize(frame.data()); }
+    void setReceiveHandler(ReceiveHandler) override {}
+};
+
+class NullDialogs final : public Dialogs {
+public:
+    int showMessage(const QString&, const QString&, MessageIcon) override { return Answer::Ok; }
+    int askRetryCancel(const QString&, const QString&) override { return Answer::Cancel; }
+};
+
+class NullWindow final : public LinkWindow {
+public:
+    void setMessage(const QString& text) override { benchmark::DoNotOptimize(text.data()); }
+    void setMessageColour(int32_t) override {}
+    int blockBarValue() const override { return 0; }
+    int blockBarMaximum() const override { return 0; }
+    void moveBlockBar(int) override {}
+    void subBlockDisplay() override {}
+    void subObjectEnable() override {}
+    void startWaitTimer() override {}
+    void stopWaitTimer() override {}
+};
+
+struct Link {
+    ProgramState state;
+    NullPort port;
+    NullDialogs dialogs;
+    NullWindow window;
+    WriterLink link{state, port, dialogs, window};
+};
+
+// A good one-block READ reply, handled whole: assembly, checks, and storing 256 cells.
+void ReceiveReadBlockReply(benchmark::State& run) {
+    Link l;
+    l.state.OperationCode = Operation::Read;
+    l.state.FlagTable[Flag::TransferUnit] = Unit::Block;
+    l.state.RequestFrame = requestFrame(0xA0);
+    std::array<uint8_t, BlockSize> data;
+    for (int i = 0; i < BlockSize; ++i) data[i] = static_cast<uint8_t>(i * 7);
+    const auto frame = blockFrame(0xA0, data);
+    const QByteArray reply(reinterpret_cast<const char*>(frame.data()), BlockLength);
+    QList<QByteArray> chunks;
+    for (qsizetype i = 0; i < reply.size(); i += run.range(0)) chunks << reply.mid(i, run.range(0));
+
+    for (auto _ : run) {
+        for (const QByteArray& chunk : chunks) l.link.prtLocal_AutoInput(chunk);
+    }
+    run.SetBytesProcessed(run.iterations() * BlockLength);
+}
+BENCHMARK(ReceiveReadBlockReply)->Arg(1)->Arg(16)->Arg(259);
+
+void BuildBlockFrameFromImage(benchmark::State& run) {
+    DataImage image;
+    for (int a = 0; a < BlockSize; ++a) image.set(a, hexByte(static_cast<uint8_t>(a)));
+    for (auto _ : run) {
+        const auto frame = blockFrame(0xA7, imageBlock(image, 0));
+        benchmark::DoNotOptimize(frame.data());
+    }
+}
+BENCHMARK(BuildBlockFrameFromImage);
+
+// subCommPut for a whole-memory WRITE block: frame building plus the bookkeeping around it.
+void SendWriteBlock(benchmark::State& run) {
+    Link l;
+    for (int a = 0; a < BlockSize; ++a) l.state.Image.set(a, hexByte(static_cast<uint8_t>(a)));
+    l.state.OperationCode = Operation::Write;
+    l.state.FlagTable[Flag::TransferUnit] = Unit::WholeMemory;
+    for (auto _ : run) l.link.subCommPut();
+}
+BENCHMARK(SendWriteBlock);
+
+}  // namespace
+
+BENCHMARK_MAIN();

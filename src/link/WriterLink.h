@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "FailureReport.h"
+
+class Dialogs;
+class SerialPort;
+struct ProgramState;
+
+// What a transfer does to the main window. The window implements it; tests record the calls.
+class LinkWindow {
+public:
+    virtual ~LinkWindow() = default;
+    // The message line lblMessage: its text, and its text colour as a Windows colour value.
+    virtual void setMessage(const QString& text) = 0;
+    virtual void setMessageColour(int32_t windowsColour) = 0;
+    // The block scroll bar hscBlock: it counts the blocks of a whole-memory transfer.
+    virtual int blockBarValue() const = 0;
+    virtual int blockBarMaximum() const = 0;
+    // Sets hscBlock and runs hscBlock_Change: CurrentBlock and CurrentAddress follow and the grid
+    // is redrawn.
+    virtual void moveBlockBar(int value) = 0;
+    virtual void subBlockDisplay() = 0;
+    // Back to idle at the end of an operation; leaves the message line alone.
+    virtual void subObjectEnable() = 0;
+    // tmrWait, 5000 ms. Its tick must call WriterLink::tmrWait_Timer.
+    virtual void startWaitTimer() = 0;
+    virtual void stopWaitTimer() = 0;
+};
+
+// The first press of WRITE, READ or VERIFY: a block transfer starts at the block shown; a one-byte
+// transfer takes the selected cell when the configuration frame is built, so it arms with 0.
+int32_t armedTransferAddress(const ProgramState& state);
+
+// What START does to the record once the window shows the right block: a whole-memory transfer
+// starts at address 0, and the chosen unit waits in SavedTransferUnit while the unit reads 3 for
+// the configuration exchange.
+void enterConfigurationExchange(ProgramState& state);
+
+// The conversation with the writer board: builds and sends the frames, assembles and checks the
+// replies byte by byte, and runs a transfer from the configuration exchange to its last block.
+// One frame is outstanding at a time; its reply, or the wait timer's tick, moves things on.
+// The link installs itself as the port's receive handler for its lifetime.
+class WriterLink {
+public:
+    WriterLink(ProgramState& state, SerialPort& prtLocal, Dialogs& dialogs, LinkWindow& window);
+    ~WriterLink();
+    WriterLink(const WriterLink&) = delete;
+    WriterLink& operator=(const WriterLink&) = delete;
+
+    // START of an armed operation, after the window has disabled its operation buttons: shows
+    // block 0 for a whole-memory transfer, enters the configuration exchange and sends its frame.
+    void start();
+
+    // Sends the frame for OperationCode and the transfer unit (the configuration frame while the
+    // unit is 3) and starts the wait timer. Throws ProgramError when an image cell that a WRITE
+    // frame needs is not two hexadecimal digits; nothing is sent then.
+    void subCommPut();
+    void subCommConfigSendPut();
+
+    // The receive event: takes the bytes one at a time, whatever the chunking. The rest of a
+    // delivery is dropped once a reply is complete or a first byte is not accepted.
+    void prtLocal_AutoInput(const QByteArray& bytes);
+
+    // True when the READ or VERIFY block reply in ReceiveBuffer is faulty.
+    bool funRXD_BlockReadErrerCheck() const;
+
+    // The wait timer's tick: the reply did not come in time.
+    void tmrWait_Timer();
+
+private:
+    enum class Collect { Rejected, Collecting, Complete };
+
+    bool takeByte(uint8_t b);
+    Collect collect(uint8_t b, int length, uint8_t firstCode, uint8_t otherFirstCode);
+    void finishConfigReply();
+    void finishByteReply();
+    void finishBlockReply();
+    bool blockReplyIsGood() const;
+    void restoreTransferUnit();
+    bool callOut(const std::function<void()>& step);
+    void endWithFailure(const QString& message);
+    QString blockMessage(const QString& outcome) const;
+    QString byteMessage(const QString& outcome, const QString& hh) const;
+    QString frameFailureMessage() const;
+
+    ProgramState& state_;
+    SerialPort& prtLocal_;
+    LinkWindow& window_;
+    FailureReport report_;
+};

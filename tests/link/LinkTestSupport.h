@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+#include <vector>
+
+#include "LinkFrames.h"
+#include "ProgramState.h"
+#include "WriterBoard.h"
+#include "WriterLink.h"
+
+// The main window as the link sees it, recording what it is told. Messages shown in the failure
+// colour are recorded with a "red " prefix.
+class RecordingWindow : public LinkWindow {
+public:
+    explicit RecordingWindow(ProgramState& state) : state_(state) {}
+
+    void setMessage(const QString& text) override {
+        messages << (colour == LinkFrames::FailureColour ? QStringLiteral("red ") : QString()) +
+                        text;
+    }
+    void setMessageColour(int32_t windowsColour) override { colour = windowsColour; }
+    int blockBarValue() const override { return barValue; }
+    int blockBarMaximum() const override { return barMaximum; }
+    void moveBlockBar(int value) override {
+        barValue = value;
+        state_.CurrentBlock = value;
+        state_.CurrentAddress = value * 256 + state_.CurrentCell;
+        ++displays;
+    }
+    void subBlockDisplay() override { ++displays; }
+    void subObjectEnable() override { ++enables; }
+    void startWaitTimer() override {
+        timerRunning = true;
+        ++timerStarts;
+    }
+    void stopWaitTimer() override { timerRunning = false; }
+
+    QStringList messages;
+    int32_t colour = 0;
+    int barValue = 0;
+    int barMaximum = 0;
+    int displays = 0;
+    int enables = 0;
+    int timerStarts = 0;
+    bool timerRunning = false;
+
+private:
+    ProgramState& state_;
+};
+
+inline QByteArray toQBytes(const std::vector<uint8_t>& bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+inline std::vector<uint8_t> toVector(const QByteArray& bytes) {
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+// A device of `blocks` 256-byte blocks with 64-byte pages, as device selection leaves it.
+inline void selectDevice(ProgramState& state, RecordingWindow& window, int blocks) {
+    state.DeviceCapacity = blocks * 256;
+    state.BlockCount = blocks;
+    state.CapacityBytes = {static_cast<uint8_t>(state.DeviceCapacity),
+                           static_cast<uint8_t>(state.DeviceCapacity >> 8),
+                           static_cast<uint8_t>(state.DeviceCapacity >> 16)};
+    state.PageSizeBytes = {64, 0};
+    state.ControlBytes = {0xA0, 0xA0, 0x00, 0x00};
+    window.barMaximum = blocks - 1;
+}
+
+// Arms and starts an operation the way the operation buttons do.
+inline void startOperation(ProgramState& state, WriterLink& link, int operation, int unit) {
+    state.OperationCode = static_cast<uint8_t>(operation);
+    state.FlagTable[Flag::TransferUnit] = static_cast<int16_t>(unit);
+    state.TransferAddress = armedTransferAddress(state);
+    link.start();
+}

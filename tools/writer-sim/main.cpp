@@ -1,0 +1,246 @@
+// writer-sim: a writer board on a pseudo-terminal, for running the program without hardware.
+// Prints the terminal's path on the first line of standard output and answers frames until
+// interrupted (SIGINT or SIGTERM).
+
+#include <errno.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "WriterBoard.h"
+
+namespace {
+
+volatile sig_atomic_t stopRequested = 0;
+
+void requestStop(int) { stopRequested = 1; }
+
+const char* const usage =
+    "usage: writer-sim [options]\n"
+    "  --link PATH        also make PATH a symbolic link to the terminal (removed on exit),\n"
+    "                     e.g. build/program/設定/COM1\n"
+    "  --image FILE       start with the EEPROM holding FILE (raw bytes from address 0,\n"
+    "                     at most 131072; the rest stays FF)\n"
+    "  --save FILE        write the EEPROM's 131072 bytes to FILE on exit\n"
+    "  --chunk N          send answers in pieces of N bytes, 1 ms apart\n"
+    "  --corrupt-config   echo the configuration frame with one byte changed\n"
+    "  --bad-check        give READ and VERIFY replies a wrong check byte\n"
+    "  --silent           answer nothing\n"
+    "  --silent-after N   answer N frames, then nothing\n"
+    "  --verbose          log every exchange on standard error\n"
+    "A frame with a wrong end marker or check byte gets no answer, so the program times out.\n";
+
+struct Options {
+    std::string link;
+    std::string image;
+    std::string save;
+    std::size_t chunk = 0;
+    bool verbose = false;
+    WriterBoard::Faults faults;
+};
+
+bool parseCount(const char* text, long& value) {
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtol(text, &end, 10);
+    return errno == 0 && end != text && *end == '\0' && value >= 0;
+}
+
+// False (after a message) when the command line is not understood.
+bool parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        long count = 0;
+        if (arg == "--help" || arg == "-h") {
+            std::cout << usage;
+            std::exit(0);
+        } else if (arg == "--link" && hasValue) {
+            options.link = argv[++i];
+        } else if (arg == "--image" && hasValue) {
+            options.image = argv[++i];
+        } else if (arg == "--save" && hasValue) {
+            options.save = argv[++i];
+        } else if (arg == "--chunk" && hasValue && parseCount(argv[++i], count) && count > 0) {
+            options.chunk = static_cast<std::size_t>(count);
+        } else if (arg == "--silent-after" && hasValue && parseCount(argv[++i], count)) {
+            options.faults.silentAfter = static_cast<int>(count);
+        } else if (arg == "--corrupt-config") {
+            options.faults.corruptConfig = true;
+        } else if (arg == "--bad-check") {
+            options.faults.badCheck = true;
+        } else if (arg == "--silent") {
+            options.faults.silent = true;
+        } else if (arg == "--verbose") {
+            options.verbose = true;
+        } else {
+            std::cerr << "writer-sim: not understood: " << arg << "\n" << usage;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool loadImage(const std::string& path, std::vector<uint8_t>& memory) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                  std::istreambuf_iterator<char>());
+    if (bytes.size() > memory.size()) {
+        std::cerr << "writer-sim: " << path << " is larger than 131072 bytes\n";
+        return false;
+    }
+    std::copy(bytes.begin(), bytes.end(), memory.begin());
+    return true;
+}
+
+// Through a temporary file, so an interrupted save never leaves half an image behind.
+bool saveImage(const std::string& path, const std::vector<uint8_t>& memory) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(memory.data()),
+                  static_cast<std::streamsize>(memory.size()));
+        if (!out.flush()) return false;
+    }
+    return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+bool writeAll(int fd, const uint8_t* data, std::size_t size) {
+    while (size > 0 && !stopRequested) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return size == 0;
+}
+
+bool sendAnswer(int fd, const std::vector<uint8_t>& answer, std::size_t chunk) {
+    const std::size_t piece = chunk == 0 ? answer.size() : chunk;
+    for (std::size_t done = 0; done < answer.size(); done += piece) {
+        if (done > 0) ::usleep(1000);
+        if (!writeAll(fd, answer.data() + done, std::min(piece, answer.size() - done))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The link is ours to replace only when it is a link: a real file there is left alone.
+bool makeLink(const std::string& link, const std::string& target) {
+    struct stat info {};
+    if (::lstat(link.c_str(), &info) == 0) {
+        if (!S_ISLNK(info.st_mode)) {
+            std::cerr << "writer-sim: " << link << " exists and is not a symbolic link\n";
+            return false;
+        }
+        ::unlink(link.c_str());
+    }
+    if (::symlink(target.c_str(), link.c_str()) != 0) {
+        std::cerr << "writer-sim: cannot link " << link << ": " << std::strerror(errno) << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Removes the link only while it still points at this terminal; another emulator may own it now.
+void removeLink(const std::string& link, const std::string& target) {
+    std::vector<char> buffer(4096);
+    const ssize_t n = ::readlink(link.c_str(), buffer.data(), buffer.size());
+    if (n > 0 && std::string(buffer.data(), static_cast<std::size_t>(n)) == target) {
+        ::unlink(link.c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parse(argc, argv, options)) return 2;
+
+    WriterBoard board(options.faults);
+    if (!options.image.empty() && !loadImage(options.image, board.memory())) {
+        std::cerr << "writer-sim: cannot read " << options.image << "\n";
+        return 1;
+    }
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    char name[128] = {};
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
+        ::ptsname_r(master, name, sizeof name) != 0) {
+        std::cerr << "writer-sim: no pseudo-terminal: " << std::strerror(errno) << "\n";
+        return 1;
+    }
+    const std::string slavePath = name;
+    // Held open for the whole run: the program may close and reopen its side without the master
+    // seeing a hang-up. Raw, so that every byte value passes whoever opens the terminal.
+    const int slave = ::open(name, O_RDWR | O_NOCTTY);
+    termios mode{};
+    if (slave < 0 || ::tcgetattr(slave, &mode) != 0) {
+        std::cerr << "writer-sim: cannot open " << slavePath << "\n";
+        return 1;
+    }
+    ::cfmakeraw(&mode);
+    ::tcsetattr(slave, TCSANOW, &mode);
+
+    if (!options.link.empty() && !makeLink(options.link, slavePath)) return 1;
+
+    struct sigaction action {};
+    action.sa_handler = requestStop;  // no SA_RESTART: a blocked read or write returns EINTR
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+
+    std::cout << slavePath << std::endl;
+
+    int status = 0;
+    std::vector<uint8_t> buffer(4096);
+    while (!stopRequested) {
+        pollfd wait{master, POLLIN, 0};
+        const int ready = ::poll(&wait, 1, 200);
+        if (ready <= 0) continue;
+        const ssize_t n = ::read(master, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN || errno == EIO) continue;
+            std::cerr << "writer-sim: read: " << std::strerror(errno) << "\n";
+            status = 1;
+            break;
+        }
+        const std::vector<uint8_t> answer =
+            board.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
+        if (options.verbose) {
+            std::cerr << "writer-sim: " << n << " bytes in, " << answer.size() << " out, "
+                      << board.rejectedFrames() << " frames refused so far\n";
+        }
+        if (!answer.empty() && !sendAnswer(master, answer, options.chunk) && !stopRequested) {
+            std::cerr << "writer-sim: write: " << std::strerror(errno) << "\n";
+        }
+    }
+
+    if (!options.link.empty()) removeLink(options.link, slavePath);
+    if (!options.save.empty() && !saveImage(options.save, board.memory())) {
+        std::cerr << "writer-sim: cannot save " << options.save << "\n";
+        status = 1;
+    }
+    ::close(slave);
+    ::close(master);
+    return status;
+}
