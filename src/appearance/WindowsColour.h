@@ -40,6 +40,9 @@ enum class SystemColour : uint8_t {
     MenuBar = 30,
 };
 
+// The system colour of button text, which the message line takes when an operation is cancelled.
+constexpr uint32_t kButtonText = 0x80000000u | static_cast<uint8_t>(SystemColour::ButtonText);
+
 constexpr bool isSystemColour(uint32_t value) { return (value & 0x80000000u) != 0; }
 constexpr uint8_t systemIndex(uint32_t value) { return static_cast<uint8_t>(value & 0xFFu); }
 constexpr uint8_t red(uint32_t value) { return static_cast<uint8_t>(value & 0xFFu); }

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 
 #include "Colours.h"
@@ -28,6 +29,7 @@ FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QS
       prtLocal_(prtLocal),
       programFolder_(std::move(programFolder)) {
     buildLayout();
+    link_ = std::make_unique<WriterLink>(state_, prtLocal_, dialogs_, *this);
     connectHandlers();
 }
 
@@ -89,6 +91,11 @@ void FrmBase::connectHandlers() {
     connectClick(cmdReset, QStringLiteral("cmdReset_Click"), [this] { cmdReset_Click(); });
     connectClick(cmdDevice, QStringLiteral("cmdDevice_Click"), [this] { cmdDevice_Click(); });
     connectClick(cmdColor, QStringLiteral("cmdColor_Click"), [this] { cmdColor_Click(); });
+    for (int i = 0; i < 4; ++i) {
+        connectClick(cmdComm[i], QStringLiteral("cmdComm_Click"), [this, i] { cmdComm_Click(i); });
+    }
+    connectEvent(tmrWait, &QTimer::timeout, QStringLiteral("tmrWait_Timer"),
+                 [this] { tmrWait_Timer(); });
     connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
     for (int i = 0; i < 2; ++i) {
         connectClick(cmdFileOperation[i], QStringLiteral("cmdFileOperation_Click"),

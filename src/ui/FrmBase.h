@@ -7,6 +7,9 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
+
+#include "WriterLink.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -31,7 +34,7 @@ class SerialPort;
 // The main window. It owns every working control; its handlers are spread over files named after
 // the area they serve (FrmBase_Setup.cpp for start-up and shut-down, FrmBase_Window.cpp for the
 // window's own handlers, FrmBase_Layout.cpp for the construction of the controls).
-class FrmBase : public QWidget {
+class FrmBase : public QWidget, public LinkWindow {
     Q_OBJECT
 
 public:
@@ -45,9 +48,21 @@ public:
 
     // Window operation states. Idle is restored by subObjectEnable; the writer operations arm and
     // start through these.
-    void subObjectEnable();
+    void subObjectEnable() override;
     void enterArmedState(int pressedButton);
     void enterRunningState();
+
+    // What a transfer does to the window (LinkWindow).
+    void setMessage(const QString& text) override;
+    void setMessageColour(int32_t windowsColour) override;
+    int blockBarValue() const override;
+    int blockBarMaximum() const override;
+    void moveBlockBar(int value) override;
+    void subBlockDisplay() override;
+    void startWaitTimer() override;
+    void stopWaitTimer() override;
+    // The tick of tmrWait: the reply did not come in time.
+    void tmrWait_Timer();
 
     // After the device editor saved the catalogue: the list shows `names` and `selected` is
     // applied as the selected device.
@@ -110,6 +125,7 @@ private:
     void txtLastCount_Change();
     void optEdit_Click(int Index);
     void optComm_Click(int Index);
+    void cmdComm_Click(int Index);
     void optCursor_Click(int Index);
     void chkEdit_Click(int Index);
     void cmdEdit_Click(int Index);
@@ -120,7 +136,6 @@ private:
     void cmdEditReverse_Click();
     void chkChange_Click();
     void txtData_Click(int Index);
-    void subBlockDisplay();
     void hscBlock_Change();
     void txtBlock_Change();
 
@@ -149,8 +164,6 @@ private:
     // Caption colour by the selection rule: ColorTable(12) selected or ticked, (13) otherwise.
     void paintSelectionColour(QAbstractButton* control);
     void paintSelectionColours(std::initializer_list<QAbstractButton*> controls);
-    void setMessage(const QString& text);
-    void setMessageColour(int32_t windowsColour);
     void setWindowCaption();
 
     ProgramState& state_;
@@ -160,6 +173,7 @@ private:
     std::map<QButtonGroup*, std::function<void(int)>> optionHandlers_;
     std::map<QCheckBox*, std::function<void()>> checkBoxHandlers_;
     int singleEntryHeight_ = 0;
+    std::unique_ptr<WriterLink> link_;
 
 public:
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.

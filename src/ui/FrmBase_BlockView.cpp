@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "AddressText.h"
 #include "Colours.h"
@@ -126,6 +127,19 @@ void FrmBase::hscBlock_Change() {
     subBlockDisplay();
     if (!txtEditAddress->text().isEmpty()) txtEditAddress->setText(selectedCellAddressText());
     state_.CurrentAddress = state_.CurrentBlock * 256 + state_.CurrentCell;
+}
+
+int FrmBase::blockBarValue() const { return hscBlock->value(); }
+
+int FrmBase::blockBarMaximum() const { return hscBlock->maximum(); }
+
+// A transfer moves the bar and always redraws, also when the bar already stands there.
+void FrmBase::moveBlockBar(int value) {
+    {
+        const QSignalBlocker quiet(hscBlock);
+        hscBlock->setValue(value);
+    }
+    hscBlock_Change();
 }
 
 void FrmBase::txtBlock_Change() {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "Colours.h"
 #include "FrmBase.h"
@@ -53,6 +54,12 @@ void FrmBase::enterArmedState(int pressedButton) {
 void FrmBase::enterRunningState() {
     for (QPushButton* button : cmdComm) button->setEnabled(false);
 }
+
+void FrmBase::startWaitTimer() { tmrWait->start(); }
+
+void FrmBase::stopWaitTimer() { tmrWait->stop(); }
+
+void FrmBase::tmrWait_Timer() { link_->tmrWait_Timer(); }
 
 // A tab click withdraws a file operation that was announced but not started.
 void FrmBase::sstBase_Click() {

@@ -1,0 +1,137 @@
+// The writer operations from the main window's buttons, against the board's answering logic.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <span>
+
+#include "ProgramFolder.h"
+#include "WriterBoard.h"
+
+namespace {
+
+constexpr int k24C04 = 1;  // 512 bytes, two blocks
+
+class Operation : public ::testing::Test {
+protected:
+    void SetUp() override { fx.start(); }
+
+    QPushButton* comm(int i) const {
+        return fx.control<QPushButton>(QStringLiteral("cmdComm(%1)").arg(i));
+    }
+    QString message() const { return fx.control<QLabel>("lblMessage")->text(); }
+    // Hands every frame the program sent since the last call to the board and its answers back.
+    void answer() {
+        while (answered_ < fx.port.sentFrames.size()) {
+            const QByteArray frame = fx.port.sentFrames[answered_++];
+            const auto reply = board.receive(std::span(
+                reinterpret_cast<const uint8_t*>(frame.constData()), std::size_t(frame.size())));
+            fx.port.deliver(QByteArray(reinterpret_cast<const char*>(reply.data()),
+                                       static_cast<qsizetype>(reply.size())));
+        }
+    }
+    QByteArray configFrame() const { return fx.port.sentFrames.value(0); }
+
+    ProgramFolder folder;
+    MainWindowFixture fx{folder};
+    WriterBoard board;
+    qsizetype answered_ = 0;
+};
+
+}  // namespace
+
+TEST_F(Operation, ArmingThenCancelSendsNothingAndRestoresTheFrame) {
+    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(k24C04);
+    folder.replaceSettingLine("device.txt", k24C04 * 9 + 2, "0");  // page writes off
+    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(0);
+    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(k24C04);
+    EXPECT_FALSE(comm(0)->isEnabled());  // WRITE needs a page size for a block
+
+    comm(1)->click();
+    EXPECT_EQ(comm(1)->text(), QStringLiteral("START"));
+    EXPECT_EQ(comm(3)->text(), QStringLiteral("CANCEL"));
+    EXPECT_EQ(message(), QStringLiteral("【START】を押して【READ】開始"));
+    EXPECT_FALSE(fx.control<QTabWidget>("sstBase")->isEnabled());
+    comm(3)->click();
+    EXPECT_TRUE(fx.port.sentFrames.isEmpty());
+    EXPECT_EQ(comm(1)->text(), QStringLiteral("READ"));
+    EXPECT_EQ(comm(3)->text(), QStringLiteral("PROPERTY"));
+    EXPECT_EQ(message(), QString());
+    EXPECT_FALSE(fx.state->OperationRunning);
+    EXPECT_TRUE(comm(0)->isEnabled());  // CANCEL enables WRITE whatever the page size
+    EXPECT_TRUE(fx.control<QLineEdit>("txtData(9)")->isEnabled());
+}
+
+TEST_F(Operation, OneByteUnitAndPageSizeDecideWrite) {
+    folder.replaceSettingLine("device.txt", 7 * 9 + 2, "0");
+    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(0);
+    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(7);
+    fx.control<QRadioButton>("optComm(1)")->click();
+    EXPECT_FALSE(comm(0)->isEnabled());
+    fx.control<QRadioButton>("optComm(2)")->click();
+    EXPECT_TRUE(comm(0)->isEnabled());
+    EXPECT_EQ(fx.state->FlagTable[2], 2);
+}
+
+TEST_F(Operation, WholeMemoryReadStartsAtBlockZeroAndFillsTheImage) {
+    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(k24C04);
+    for (int i = 0; i < 512; ++i) board.memory()[static_cast<std::size_t>(i)] = uint8_t(i * 7);
+    fx.control<QLineEdit>("txtBlock")->setText(QStringLiteral("1"));
+    fx.control<QRadioButton>("optComm(1)")->click();
+    comm(1)->click();
+    comm(1)->click();  // START
+    EXPECT_EQ(fx.state->CurrentBlock, 0);
+    EXPECT_EQ(configFrame().mid(5, 3), QByteArray::fromHex("000000"));
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(comm(i)->isEnabled());
+    answer();
+    EXPECT_EQ(message(), QStringLiteral("All Read Completed"));
+    EXPECT_EQ(fx.state->Image.at(0x1FF), QStringLiteral("F9"));  // 0x1FF * 7 & 0xFF
+    EXPECT_EQ(fx.state->Image.at(0x0A), QStringLiteral("46"));
+    EXPECT_EQ(fx.state->CurrentBlock, 1);
+    EXPECT_EQ(comm(1)->text(), QStringLiteral("READ"));
+    EXPECT_TRUE(comm(1)->isEnabled());
+}
+
+TEST_F(Operation, BlockWriteUsesTheBlockShownAtArmingAndOneByteTheSelectedCell) {
+    fx.control<QLineEdit>("txtBlock")->setText(QStringLiteral("3"));
+    comm(0)->click();
+    comm(0)->click();
+    EXPECT_EQ(configFrame().mid(5, 3), QByteArray::fromHex("000300"));
+    answer();
+    EXPECT_EQ(message(), QStringLiteral("Write Completed"));
+    EXPECT_EQ(board.memory()[0x300], uint8_t(fx.state->Image.at(0x300).toUInt(nullptr, 16)));
+
+    fx.port.sentFrames.clear();
+    answered_ = 0;
+    fx.control<QLineEdit>("txtBlock")->setText(QStringLiteral("18"));
+    QTest::mouseClick(fx.control<QLineEdit>("txtData(52)"), Qt::LeftButton);  // 0x1234
+    fx.control<QRadioButton>("optComm(2)")->click();
+    comm(1)->click();
+    comm(1)->click();
+    EXPECT_EQ(configFrame().mid(5, 3), QByteArray::fromHex("001234"));
+    board.memory()[0x1234] = 0x5C;
+    answer();
+    EXPECT_EQ(message(), QStringLiteral("Read Completed：0x5C"));
+    EXPECT_EQ(fx.state->Image.at(0x1234), QStringLiteral("5C"));
+}
+
+TEST_F(Operation, SilentBoardEndsInTheTimeOut) {
+    comm(2)->click();
+    comm(2)->click();
+    ASSERT_EQ(fx.port.sentFrames.size(), 1);
+    auto* timer = fx.window->findChild<QTimer*>(QStringLiteral("tmrWait"));
+    ASSERT_TRUE(timer->isActive());
+    fx.window->tmrWait_Timer();  // the tick, 5 s later
+    EXPECT_EQ(message(), QStringLiteral("Conifig Timeover"));
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_FALSE(fx.state->OperationRunning);
+    EXPECT_TRUE(comm(2)->isEnabled());
+    EXPECT_EQ(fx.state->FlagTable[2], 0);  // the unit is back from the configuration exchange
+}
