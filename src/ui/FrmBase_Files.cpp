@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Dialogs.h"
 #include "BinaryFormat.h"
+#include "Dialogs.h"
 #include "FailureReport.h"
 #include "FileTypeRule.h"
 #include "FrmBase.h"
@@ -45,10 +45,11 @@ void FrmBase::txtLastCount_Change() {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QString c = text.mid(i, 1);
         if (funHexCheck(c)) continue;
-        dialogs_.showMessage(QStringLiteral("EndAddressデーターにエラーがあります。\r\n入力された【") + c +
-                                 QStringLiteral("】の文字は不正です。\r\n16進コード(半角0～9,A,B,C,D,E,F)で"
-                                                "入力してください。\r\n不正入力文字を削除します。"),
-                             QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
+        dialogs_.showMessage(
+            QStringLiteral("EndAddressデーターにエラーがあります。\r\n入力された【") + c +
+                QStringLiteral("】の文字は不正です。\r\n16進コード(半角0～9,A,B,C,D,E,F)で"
+                               "入力してください。\r\n不正入力文字を削除します。"),
+            QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
         txtLastCount->setText(text.left(i));
         return;
     }
@@ -119,8 +120,9 @@ bool FrmBase::readDataFile(const QString& fileName) {
         }
         using Outcome = HexFormat::LoadResult::Outcome;
         if (result.outcome == Outcome::BadCell) {
-            dialogs_.showMessage(TextFormat::badCellMessage(fileName, result.address, result.cellText),
-                                 errorTitle, MessageIcon::Warning);
+            dialogs_.showMessage(
+                TextFormat::badCellMessage(fileName, result.address, result.cellText), errorTitle,
+                MessageIcon::Warning);
         }
         if (result.outcome != Outcome::Loaded) {
             dialogs_.showMessage(
@@ -181,8 +183,8 @@ void FrmBase::loadDataFile() {
 bool FrmBase::writeDataFile(const QString& fileName) {
     const QString path = state_.DataFolder + fileName;
     if (state_.FileTypeName == kHexFormat) {
-        const auto recordType = optHexRecordType[0]->isChecked() ? HexRecordType::Int20bit
-                                                                 : HexRecordType::Int32bit;
+        const auto recordType =
+            optHexRecordType[0]->isChecked() ? HexRecordType::Int20bit : HexRecordType::Int32bit;
         HexFormat::save(path, state_.Image, hexComments(), recordType);
         return true;
     }
@@ -205,15 +207,13 @@ void FrmBase::saveDataFile() {
     FailureReport report(state_, dialogs_, QStringLiteral("cmdFileOperation_Click"));
     report.setBeforeReport([this] { setFileButtonsIdle(); });
     bool written = false;
-    const bool finished =
-        report.run([&] {
-            state_.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
-            writeFlagFile(state_, state_.SettingsFolder + QStringLiteral("flag.txt"), fileName);
-        }) &&
-        report.run([&] {
-            state_.CurrentStep = fileName + QStringLiteral("の書き込み処理");
-            written = writeDataFile(fileName);
-        });
+    const bool finished = report.run([&] {
+        state_.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
+        writeFlagFile(state_, state_.SettingsFolder + QStringLiteral("flag.txt"), fileName);
+    }) && report.run([&] {
+        state_.CurrentStep = fileName + QStringLiteral("の書き込み処理");
+        written = writeDataFile(fileName);
+    });
     // A refused EndAddress keeps the save announced, so the user can correct it and press again.
     if (finished && !written) return;
     setFileButtonsIdle();

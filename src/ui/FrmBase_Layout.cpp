@@ -18,20 +18,10 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "ControlNames.h"
 #include "FrmBase.h"
 
 namespace {
-
-// Array controls carry their index in the name, so tests and the event filter can tell them apart.
-QString indexedName(const char* base, std::size_t index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
-}
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
     return named(new QLabel(text, parent), name);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "Colours.h"
+#include "ControlNames.h"
 #include "FailureReport.h"
 #include "Palette.h"
 #include "ProgramState.h"
@@ -31,16 +32,6 @@ const std::array<QString, FrmColorSetup::ObjectCount / 2> kObjectCaptions{
     QStringLiteral("入力文字"),     QStringLiteral("入力\u3000\u3000ボックス"),
     QStringLiteral("セレクト文字"),
 };
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexedName(const char* base, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
-}
 
 // A bordered label that shows nothing but its background colour.
 QLabel* colourBox(const QString& name, QSize size, QWidget* parent) {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "ControlNames.h"
 #include "Dialogs.h"
 #include "FailureReport.h"
 #include "Numbers.h"
@@ -19,12 +20,6 @@
 #include "SettingsFiles.h"
 
 namespace {
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 

@@ -8,19 +8,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ControlNames.h"
 #include "FrmConfig.h"
 
 namespace {
-
-template <typename T>
-T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString indexedName(const char* base, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(base)).arg(index);
-}
 
 QGroupBox* frame(const char* name, const QString& caption, QWidget* parent) {
     return named(new QGroupBox(caption, parent), QString::fromLatin1(name));

@@ -15,21 +15,11 @@ using namespace LinkFrames;
 
 namespace {
 
-// QSerialPort needs an event dispatcher; one application object serves the whole executable.
-void ensureApplication() {
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "link_tests";
-        static char* argv[] = {name, nullptr};
-        new QCoreApplication(argc, argv);
-    }
-}
-
 // The program's port layer against the board emulator on a pseudo-terminal, through a COM<n>
 // link as the program folder has it.
 class LinkPtyTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureApplication(); }
+    static void SetUpTestSuite() { ensureCoreApplication(); }
 
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());

@@ -17,17 +17,6 @@
 
 namespace {
 
-// QSerialPort needs an event dispatcher; one application object serves the whole executable and
-// is never destroyed.
-void ensureApplication() {
-    if (QCoreApplication::instance() == nullptr) {
-        static int argc = 1;
-        static char name[] = "link_tests";
-        static char* argv[] = {name, nullptr};
-        new QCoreApplication(argc, argv);
-    }
-}
-
 QByteArray everyByteValue(int repeats) {
     QByteArray bytes;
     for (int r = 0; r < repeats; ++r) {
@@ -40,7 +29,7 @@ QByteArray everyByteValue(int repeats) {
 
 class QtSerialPortTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { ensureApplication(); }
+    static void SetUpTestSuite() { ensureCoreApplication(); }
 
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());

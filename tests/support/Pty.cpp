@@ -9,6 +9,15 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+void ensureCoreApplication() {
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "tests";
+        static char* argv[] = {name, nullptr};
+        new QCoreApplication(argc, argv);
+    }
+}
+
 // Runs the event loop until `done` holds; false after a generous time-out.
 bool pumpUntil(const std::function<bool()>& done) {
     const QDeadlineTimer deadline(5000);

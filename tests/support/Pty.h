@@ -4,6 +4,10 @@
 #include <QString>
 #include <functional>
 
+// Qt's event loop needs an application object; one serves the whole test executable and is never
+// destroyed. Does nothing where the executable made its own.
+void ensureCoreApplication();
+
 // Runs the event loop until `done` holds; false after a generous time-out.
 bool pumpUntil(const std::function<bool()>& done);
 

@@ -133,20 +133,23 @@ TEST_F(FileOperation, HexFilesBringTheirCommentsAndRecordTypeAndGoBackOut) {
     left()->click();
     // No end record: the file loads and says so.
     ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_TRUE(fx.dialogs.shown[0].text.contains(QStringLiteral("エンドレコード検出されませんでした。")));
+    EXPECT_TRUE(
+        fx.dialogs.shown[0].text.contains(QStringLiteral("エンドレコード検出されませんでした。")));
     EXPECT_EQ(message(), QStringLiteral("rom.hex Open OK "));
     EXPECT_EQ(fx.state->Image.at(0x10010), QStringLiteral("41"));
     EXPECT_EQ(fx.state->Image.at(0), QStringLiteral("FF"));
     EXPECT_TRUE(fx.control<QRadioButton>("optHexRecordType(0)")->isChecked());
-    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(0)")->currentText(), QStringLiteral("; made by hand"));
-    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->currentText(), QStringLiteral("; tail"));
+    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(0)")->currentText(),
+              QStringLiteral("; made by hand"));
+    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->currentText(),
+              QStringLiteral("; tail"));
 
     name()->setText(QStringLiteral("out.hex"));
     right()->click();
     right()->click();
     EXPECT_EQ(message(), QStringLiteral("out.hex Save OK"));
-    EXPECT_EQ(folder.dataLines("out.hex"),
-              (QStringList{"; made by hand", ":020000021000EC", ":0100100041AE", ":00000001FF", "; tail"}));
+    EXPECT_EQ(folder.dataLines("out.hex"), (QStringList{"; made by hand", ":020000021000EC",
+                                                        ":0100100041AE", ":00000001FF", "; tail"}));
 }
 
 TEST_F(FileOperation, BinaryLoadShowsTheLastAddressAndARefusedEndAddressKeepsTheSaveAnnounced) {
@@ -156,7 +159,8 @@ TEST_F(FileOperation, BinaryLoadShowsTheLastAddressAndARefusedEndAddressKeepsThe
     left()->click();
     auto* end = fx.control<QLineEdit>("txtLastCount");
     EXPECT_EQ(end->text(), QStringLiteral("FF"));
-    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->currentText(), QStringLiteral("Count:0xFF"));
+    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->currentText(),
+              QStringLiteral("Count:0xFF"));
     EXPECT_EQ(fx.state->Image.at(0xFF) + fx.state->Image.at(0x100), QStringLiteral("5A00"));
 
     name()->setText(QStringLiteral("part.bin"));

@@ -59,8 +59,8 @@ TEST(Startup, SampleSettingsBringTheWholeWindowUp) {
     EXPECT_FALSE(s.Image.isEmpty(0x1FFFF));
 
     // Replies go to the writer link; the port is configured from comm.txt, opened and reset.
-    EXPECT_EQ(fx.port.calls, (QStringList{"setReceiveHandler", "setSpeed 115200",
-                                          "setPortNumber 1", "open", "resetFirst", "resetSecond"}));
+    EXPECT_EQ(fx.port.calls, (QStringList{"setReceiveHandler", "setSpeed 115200", "setPortNumber 1",
+                                          "open", "resetFirst", "resetSecond"}));
     EXPECT_EQ(fx.control<QGroupBox>("fraComm")->title(), QStringLiteral("デバイス通信 COM 1"));
 }
 
