@@ -218,6 +218,7 @@ void FrmBase::saveDataFile() {
     if (finished && !written) return;
     setFileButtonsIdle();
     if (!finished) return;
+    rootFileList();  // a new file shows in the list at once
     setMessageColour(kResultBlue);
     setMessage(fileName + QStringLiteral(" Save OK"));
 }
