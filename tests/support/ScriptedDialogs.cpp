@@ -7,6 +7,7 @@ int ScriptedDialogs::showMessage(const QString& text, const QString& title, Mess
 
 int ScriptedDialogs::askRetryCancel(const QString& text, const QString& title) {
     shown.append({text, title, MessageIcon::Warning, true});
+    if (whileAsking) whileAsking();
     if (answers.empty()) return Answer::Cancel;
     const int answer = answers.front();
     answers.pop_front();

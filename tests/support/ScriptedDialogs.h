@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <deque>
+#include <functional>
 
 #include "Dialogs.h"
 
@@ -21,5 +22,8 @@ public:
     int askRetryCancel(const QString& text, const QString& title) override;
 
     std::deque<int> answers;  // Answer::Retry or Answer::Cancel, used in order
+    // Runs while a Retry/Cancel box is up, before it is answered: the test acting as the user
+    // (putting a file back, correcting a value).
+    std::function<void()> whileAsking;
     QList<Shown> shown;
 };

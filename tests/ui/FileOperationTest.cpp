@@ -88,7 +88,8 @@ TEST_F(FileOperation, SaveWritesTheFlagFileFirstAndTheFileLoadsBack) {
     right()->click();
     right()->click();
     EXPECT_EQ(message(), QStringLiteral("copy.txt Save OK"));
-    EXPECT_EQ(fx.control<QListWidget>("flbFileList")->findItems("copy.txt", Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(
+        fx.control<QListWidget>("flbFileList")->findItems("copy.txt", Qt::MatchExactly).size(), 1);
     const QStringList flags = folder.settingLines("flag.txt");
     EXPECT_EQ(flags.value(7), QStringLiteral("1234"));
     EXPECT_EQ(flags.value(19), QStringLiteral("copy.txt"));

@@ -16,16 +16,6 @@
 
 namespace {
 
-// Answers like ScriptedDialogs, after letting the test change things while the box is up.
-class FixingDialogs : public ScriptedDialogs {
-public:
-    std::function<void()> whileAsking;
-    int askRetryCancel(const QString& text, const QString& title) override {
-        if (whileAsking) whileAsking();
-        return ScriptedDialogs::askRetryCancel(text, title);
-    }
-};
-
 // Entries the window does not show, with a system colour among them, must come back unchanged.
 const QStringList kHiddenEntries{"65280", "1", "-2147483633", "16777215", "4210752", "7"};
 
@@ -50,7 +40,7 @@ protected:
 
     ProgramFolder folder;
     MainWindowFixture fx{folder};
-    FixingDialogs dialogs;
+    ScriptedDialogs dialogs;
     std::unique_ptr<FrmColorSetup> window;
     QStringList fileBefore;
 };

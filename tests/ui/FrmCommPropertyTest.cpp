@@ -23,16 +23,6 @@
 
 namespace {
 
-// Answers like ScriptedDialogs, after letting the test act as the user while the box is up.
-class FixingDialogs : public ScriptedDialogs {
-public:
-    std::function<void()> whileAsking;
-    int askRetryCancel(const QString& text, const QString& title) override {
-        if (whileAsking) whileAsking();
-        return ScriptedDialogs::askRetryCancel(text, title);
-    }
-};
-
 class CommProperty : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -65,7 +55,7 @@ protected:
 
     ProgramFolder folder;
     MainWindowFixture fx{folder};
-    FixingDialogs dialogs;
+    ScriptedDialogs dialogs;
     std::unique_ptr<FrmCommProperty> window;
 };
 

@@ -135,16 +135,9 @@ TEST(StartupFailureRecovery, RetrySucceedsOnceTheFileIsBack) {
     const QStringList colours = folder.settingLines("color.txt");
     folder.removeSetting("color.txt");
     // The user puts the file back while the report is up.
-    struct RestoringDialogs : ScriptedDialogs {
-        std::function<void()> onAsk;
-        int askRetryCancel(const QString& text, const QString& title) override {
-            onAsk();
-            return ScriptedDialogs::askRetryCancel(text, title);
-        }
-    };
-    RestoringDialogs dialogs;
+    ScriptedDialogs dialogs;
     dialogs.answers = {Answer::Retry};
-    dialogs.onAsk = [&] { folder.writeSetting("color.txt", colours); };
+    dialogs.whileAsking = [&] { folder.writeSetting("color.txt", colours); };
     ProgramState state;
     FakeSerialPort port;
     FrmBase window(state, dialogs, port, folder.path());
