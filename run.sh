@@ -18,6 +18,7 @@ if [ ! -e "$link" ]; then
   build/tools/writer-sim/writer-sim --link "$link" > /dev/null &
   emulator=$!
   trap 'kill "$emulator" 2>/dev/null || true' EXIT
+  trap 'exit 130' INT TERM
   for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
   echo "Board emulator on $(readlink "$link") as $link"
 fi
