@@ -32,8 +32,8 @@ class Dialogs;
 class SerialPort;
 
 // The main window. It owns every working control; its handlers are spread over files named after
-// the area they serve (FrmBase_Setup.cpp for start-up and shut-down, FrmBase_Window.cpp for the
-// window's own handlers, FrmBase_Layout.cpp for the construction of the controls).
+// the area they serve, FrmBase_<area>.cpp, as grouped below (FrmBase.cpp holds the wiring of
+// controls to handlers and the helpers every area uses).
 class FrmBase : public QWidget, public LinkWindow {
     Q_OBJECT
 
@@ -108,11 +108,16 @@ private:
     void cmdReset_Click();
     void cmdColor_Click();
 
-    // Handlers of later areas, in their least form until their area lands
+    // Device list and selection (FrmBase_Device.cpp)
     void subDeviceSelect(int16_t index);
     void cmbDevice_Click();
     void cmdDevice_Click();
+
+    // File page (FrmBase_Files.cpp)
     void cmdFileOperation_Click(int Index);
+    void optFileType_Click(int Index);
+    void flbFileList_Click();
+    void txtLastCount_Change();
     void loadDataFile();
     void saveDataFile();
     bool readDataFile(const QString& fileName);
@@ -120,30 +125,32 @@ private:
     HexComments hexComments() const;
     void showHexComments(const HexComments& comments);
     void setFileButtonsIdle();
-    void optFileType_Click(int Index);
-    void flbFileList_Click();
-    void txtLastCount_Change();
+
+    // Block view and its cursor (FrmBase_BlockView.cpp)
     void optEdit_Click(int Index);
-    void optComm_Click(int Index);
-    void cmdComm_Click(int Index);
     void optCursor_Click(int Index);
-    void chkEdit_Click(int Index);
-    void cmdEdit_Click(int Index);
+    void chkChange_Click();
+    void hscBlock_Change();
+    void txtBlock_Change();
+    int cursorStyle() const;
+    void paintCursor(int cell, bool withLabels);
+    void clearCursor(int cell);
+    // Row label plus the column label's digit: the full address of the selected cell.
+    QString selectedCellAddressText() const;
+
+    // Cell selection and the entry box (FrmBase_CellEntry.cpp)
+    void txtData_Click(int Index);
     void txtSetData_Change();
     void txtSetData_GotFocus();
     void txtSetData_LostFocus();
-    void cmdLineChange_Click();
-    void cmdEditReverse_Click();
-    void chkChange_Click();
-    void txtData_Click(int Index);
-    void hscBlock_Change();
-    void txtBlock_Change();
-
-    // Transfer edits (FrmBase_Edit.cpp) and the entry box (FrmBase_CellEntry.cpp)
     bool isHexEntry() const;
     bool isSingleLayout() const;
     int entryLimit() const;
     void setEntryText(const QString& text);
+
+    // Transfer edits and ALL DATA (FrmBase_Edit.cpp)
+    void chkEdit_Click(int Index);
+    void cmdEdit_Click(int Index);
     void plainTransfer(const QStringList& bytes);
     void armAllData();
     void fillAllDataTransfer(const QStringList& bytes);
@@ -151,12 +158,13 @@ private:
     void endAllData();
     void showEditMessage(const QString& title, const QString& text);
 
-    // Cursor of the grid (FrmBase_BlockView.cpp)
-    int cursorStyle() const;
-    void paintCursor(int cell, bool withLabels);
-    void clearCursor(int cell);
-    // Row label plus the column label's digit: the full address of the selected cell.
-    QString selectedCellAddressText() const;
+    // Single and Multi layouts (FrmBase_LineChange.cpp)
+    void cmdLineChange_Click();
+    void cmdEditReverse_Click();
+
+    // Device communication (FrmBase_Comm.cpp)
+    void optComm_Click(int Index);
+    void cmdComm_Click(int Index);
 
     // Selecting an option or ticking a box from code runs its handler, as a click does.
     void selectOption(QRadioButton* option);
