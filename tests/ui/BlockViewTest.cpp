@@ -15,9 +15,7 @@
 
 namespace {
 
-constexpr int k24C02 = 0;    // 256 bytes
-constexpr int k24C512 = 8;   // 65536 bytes
-constexpr int k24C1024 = 9;  // 131072 bytes
+using namespace SampleDevice;
 
 class BlockView : public ::testing::Test {
 protected:
@@ -33,7 +31,7 @@ protected:
         fx.start();
     }
 
-    void selectDevice(int index) { fx.control<QComboBox>("cmbDevice")->setCurrentIndex(index); }
+    void selectDevice(int index) { fx.selectDevice(index); }
     void showBlock(const QString& text) { fx.control<QLineEdit>("txtBlock")->setText(text); }
     QString label(const QString& name) const { return fx.control<QLabel>(name)->text(); }
     QString rowLabel(int row) const { return label(QStringLiteral("lblTateAddress(%1)").arg(row)); }

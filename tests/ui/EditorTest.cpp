@@ -16,10 +16,7 @@
 
 namespace {
 
-// Sample catalogue positions.
-constexpr int k24C02 = 0;    // 256 bytes
-constexpr int k24C04 = 1;    // 512 bytes
-constexpr int k24C1024 = 9;  // 131072 bytes
+using namespace SampleDevice;
 
 class Editor : public ::testing::Test {
 protected:
@@ -28,10 +25,8 @@ protected:
         entry = fx.control<QPlainTextEdit>("txtSetData");
     }
 
-    void selectDevice(int index) { fx.control<QComboBox>("cmbDevice")->setCurrentIndex(index); }
-    void showBlock(int block) {
-        fx.control<QLineEdit>("txtBlock")->setText(QString::number(block));
-    }
+    void selectDevice(int index) { fx.selectDevice(index); }
+    void showBlock(int block) { fx.showBlock(block); }
     void clickCell(int cell) {
         QTest::mouseClick(fx.control<QLineEdit>(QStringLiteral("txtData(%1)").arg(cell)),
                           Qt::LeftButton);

@@ -108,7 +108,7 @@ TEST_F(DeviceEditor, ReplaceRewritesTheSelectedRecordAndTheMainWindowFollows) {
     save(false);
     const QStringList catalogue = folder.settingLines("device.txt");
     EXPECT_EQ(catalogue.size(), 99);
-    EXPECT_EQ(catalogue.mid(7 * 9, 9),
+    EXPECT_EQ(catalogue.mid(SampleDevice::k24C256 * 9, 9),
               (QStringList{"24C256-X", "65536", "64", "0", "0", "1", "0", "1", "2"}));
     EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->itemText(7), QStringLiteral("24C256-X"));
     EXPECT_EQ(fx.window->windowTitle(),

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int k24C04 = 1;  // 512 bytes, two blocks
+using namespace SampleDevice;
 
 class Operation : public ::testing::Test {
 protected:
@@ -48,10 +48,10 @@ protected:
 }  // namespace
 
 TEST_F(Operation, ArmingThenCancelSendsNothingAndRestoresTheFrame) {
-    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(k24C04);
+    fx.selectDevice(k24C04);
     folder.replaceSettingLine("device.txt", k24C04 * 9 + 2, "0");  // page writes off
-    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(0);
-    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(k24C04);
+    fx.selectDevice(0);
+    fx.selectDevice(k24C04);
     EXPECT_FALSE(comm(0)->isEnabled());  // WRITE needs a page size for a block
 
     comm(1)->click();
@@ -70,9 +70,9 @@ TEST_F(Operation, ArmingThenCancelSendsNothingAndRestoresTheFrame) {
 }
 
 TEST_F(Operation, OneByteUnitAndPageSizeDecideWrite) {
-    folder.replaceSettingLine("device.txt", 7 * 9 + 2, "0");
-    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(0);
-    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(7);
+    folder.replaceSettingLine("device.txt", SampleDevice::k24C256 * 9 + 2, "0");
+    fx.selectDevice(0);
+    fx.selectDevice(k24C256);
     fx.control<QRadioButton>("optComm(1)")->click();
     EXPECT_FALSE(comm(0)->isEnabled());
     fx.control<QRadioButton>("optComm(2)")->click();
@@ -81,7 +81,7 @@ TEST_F(Operation, OneByteUnitAndPageSizeDecideWrite) {
 }
 
 TEST_F(Operation, WholeMemoryReadStartsAtBlockZeroAndFillsTheImage) {
-    fx.control<QComboBox>("cmbDevice")->setCurrentIndex(k24C04);
+    fx.selectDevice(k24C04);
     for (int i = 0; i < 512; ++i) board.memory()[static_cast<std::size_t>(i)] = uint8_t(i * 7);
     fx.control<QLineEdit>("txtBlock")->setText(QStringLiteral("1"));
     fx.control<QRadioButton>("optComm(1)")->click();

@@ -1,8 +1,10 @@
 #include "ProgramFolder.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLineEdit>
 
 #include "LineFile.h"
 
@@ -64,4 +66,12 @@ MainWindowFixture::MainWindowFixture(const ProgramFolder& folder)
 void MainWindowFixture::start() {
     window->Form_Load();
     window->show();
+}
+
+void MainWindowFixture::selectDevice(int index) const {
+    control<QComboBox>(QStringLiteral("cmbDevice"))->setCurrentIndex(index);
+}
+
+void MainWindowFixture::showBlock(int block) const {
+    control<QLineEdit>(QStringLiteral("txtBlock"))->setText(QString::number(block));
 }

@@ -32,12 +32,24 @@ private:
     TempFolder folder_;
 };
 
+// Positions of devices in the sample catalogue.
+namespace SampleDevice {
+constexpr int k24C02 = 0;    // 256 bytes
+constexpr int k24C04 = 1;    // 512 bytes
+constexpr int k24C256 = 7;   // 32768 bytes, selected at start
+constexpr int k24C512 = 8;   // 65536 bytes
+constexpr int k24C1024 = 9;  // 131072 bytes
+}  // namespace SampleDevice
+
 // The main window on a program folder, with scripted dialogs and a fake port.
 struct MainWindowFixture {
     explicit MainWindowFixture(const ProgramFolder& folder);
 
     // Runs start-up and shows the window.
     void start();
+    // What a user does in the device list and the block box.
+    void selectDevice(int index) const;
+    void showBlock(int block) const;
     template <typename T>
     T* control(const QString& name) const {
         return window->findChild<T*>(name);

@@ -149,7 +149,8 @@ TEST(StartupFailureRecovery, RetrySucceedsOnceTheFileIsBack) {
 
 TEST(StartupFailureRecovery, FaultyDeviceRecordIsReportedByTheSelectionAndStartupGoesOn) {
     ProgramFolder folder;
-    folder.replaceSettingLine("device.txt", 7 * 9 + 3, "300");  // the remembered device's A0
+    folder.replaceSettingLine("device.txt", SampleDevice::k24C256 * 9 + 3,
+                              "300");  // the remembered device's A0
     MainWindowFixture fx(folder);
     fx.start();
     ASSERT_EQ(fx.dialogs.shown.size(), 1);

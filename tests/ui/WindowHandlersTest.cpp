@@ -256,7 +256,8 @@ TEST_F(WindowHandlers, BlockBoxTakesDigitsOnlyAndMovesTheView) {
 
 TEST(EventFailures, AFailingHandlerIsReportedInItsNameAndTheWindowLivesOn) {
     ProgramFolder folder;
-    folder.replaceSettingLine("device.txt", 7 * 9 + 1, "262144");  // larger than the image
+    folder.replaceSettingLine("device.txt", SampleDevice::k24C256 * 9 + 1,
+                              "262144");  // larger than the image
     MainWindowFixture fx(folder);
     fx.start();
     ASSERT_TRUE(fx.state->SetupDone);
