@@ -50,3 +50,11 @@ constexpr uint8_t green(uint32_t value) { return static_cast<uint8_t>((value >> 
 constexpr uint8_t blue(uint32_t value) { return static_cast<uint8_t>((value >> 16) & 0xFFu); }
 
 }  // namespace WindowsColour
+
+// Text colours of the message line: results and information, prompts of the two-press buttons,
+// warnings and failures.
+namespace MessageColour {
+constexpr int32_t Information = 0xFF3300;
+constexpr int32_t Prompt = 0xFF0000;
+constexpr int32_t Failure = 255;
+}  // namespace MessageColour

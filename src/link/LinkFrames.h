@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "WindowsColour.h"
+
 class DataImage;
 
 // The frames between the program and the writer board. Every frame is: command code, data, the
@@ -38,9 +40,9 @@ constexpr int OneByte = 2;
 constexpr int Configuration = 3;
 }  // namespace Unit
 
-// Message line colours the link uses (Windows colour values).
-constexpr int32_t InformationColour = 0xFF3300;
-constexpr int32_t FailureColour = 255;
+// Message line colours the link uses.
+constexpr int32_t InformationColour = MessageColour::Information;
+constexpr int32_t FailureColour = MessageColour::Failure;
 
 // The command code of an operation (0..2) on a unit (0..2): 0xA6..0xA8 WRITE, 0xA0..0xA2 READ,
 // 0xA3..0xA5 VERIFY; 0 for anything else.

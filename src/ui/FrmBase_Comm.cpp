@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t kPromptBlue = 0xFF0000;
 constexpr int kCancel = 3;
 
 }  // namespace
@@ -40,7 +39,7 @@ void FrmBase::cmdComm_Click(int Index) {
     if (!state_.OperationRunning) {
         const QString operation = cmdComm.at(static_cast<std::size_t>(Index))->text();
         enterArmedState(Index);
-        setMessageColour(kPromptBlue);
+        setMessageColour(MessageColour::Prompt);
         setMessage(QStringLiteral("【START】を押して【") + operation + QStringLiteral("】開始"));
         state_.TransferAddress = armedTransferAddress(state_);
         return;

@@ -13,10 +13,10 @@
 #include "EntryData.h"
 #include "FrmBase.h"
 #include "ProgramState.h"
+#include "WindowsColour.h"
 
 namespace {
 
-constexpr int32_t kPromptBlue = 0xFF0000;
 const QString kAllDataDone = QStringLiteral(
     "\r\nデーターの修正が可能です。\r\n【ALL DATA】チェックボックスは、解除しました。");
 
@@ -110,7 +110,7 @@ void FrmBase::armAllData() {
     }
     cmdEdit[0]->setText(QStringLiteral("開始"));
     cmdEdit[1]->setText(QStringLiteral("取消"));
-    setMessageColour(kPromptBlue);
+    setMessageColour(MessageColour::Prompt);
     setMessage(QStringLiteral("【開始】を押すと全領域に転写"));
     if (chkCaution[0]->isChecked()) {
         showEditMessage(
@@ -129,7 +129,7 @@ void FrmBase::fillAllDataTransfer(const QStringList& bytes) {
     subBlockDisplay();
     cmdEdit[0]->setText(QStringLiteral("転写"));
     cmdEdit[1]->setText(QStringLiteral("クリア"));
-    setMessageColour(kPromptBlue);
+    setMessageColour(MessageColour::Prompt);
     setMessage(QString());
     if (chkCaution[0]->isChecked()) {
         const QString done = isHexEntry() ? QStringLiteral("ALL DATA変更処理を完了しました")

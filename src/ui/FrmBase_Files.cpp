@@ -17,11 +17,10 @@
 #include "ProgramState.h"
 #include "SettingsFiles.h"
 #include "TextFormat.h"
+#include "WindowsColour.h"
 
 namespace {
 
-constexpr int32_t kPromptBlue = 0xFF0000;
-constexpr int32_t kResultBlue = 0xFF3300;
 const QString kHexFormat = QStringLiteral("HEX Format");
 const QString kBinaryFormat = QStringLiteral("Binary Format");
 
@@ -79,7 +78,7 @@ void FrmBase::cmdFileOperation_Click(int Index) {
         const bool load = Index == 0;
         cmdFileOperation[0]->setText(load ? QStringLiteral("開始") : QStringLiteral("取消"));
         cmdFileOperation[1]->setText(load ? QStringLiteral("取消") : QStringLiteral("開始"));
-        setMessageColour(kPromptBlue);
+        setMessageColour(MessageColour::Prompt);
         setMessage(load ? QStringLiteral("【開始】を押して【読み取り】開始")
                         : QStringLiteral("【開始】を押して【保存】開始"));
     }
@@ -175,7 +174,7 @@ void FrmBase::loadDataFile() {
         return;
     }
     subBlockDisplay();
-    setMessageColour(kResultBlue);
+    setMessageColour(MessageColour::Information);
     setMessage(fileName + QStringLiteral(" Open OK "));
 }
 
@@ -219,6 +218,6 @@ void FrmBase::saveDataFile() {
     setFileButtonsIdle();
     if (!finished) return;
     rootFileList();  // a new file shows in the list at once
-    setMessageColour(kResultBlue);
+    setMessageColour(MessageColour::Information);
     setMessage(fileName + QStringLiteral(" Save OK"));
 }

@@ -8,10 +8,10 @@
 
 #include "FrmBase.h"
 #include "ProgramState.h"
+#include "WindowsColour.h"
 
 namespace {
 
-constexpr int32_t kPromptBlue = 0xFF0000;
 constexpr int kMultiEntryLines = 11;
 
 }  // namespace
@@ -31,7 +31,7 @@ void FrmBase::cmdLineChange_Click() {
             ? singleEntryHeight_ + (kMultiEntryLines - 1) * txtSetData->fontMetrics().lineSpacing()
             : singleEntryHeight_);
     cmdLineChange->setText(toMulti ? QStringLiteral("Single") : QStringLiteral("Multi"));
-    setMessageColour(kPromptBlue);
+    setMessageColour(MessageColour::Prompt);
     setMessage(toMulti ? QStringLiteral("【Single】を押すと元に戻ります。") : QString());
 }
 

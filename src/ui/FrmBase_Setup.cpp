@@ -23,11 +23,11 @@
 #include "ProgramState.h"
 #include "SerialPort.h"
 #include "SettingsFiles.h"
+#include "WindowsColour.h"
 
 namespace {
 
 const QString kApplicationTitle = QStringLiteral("Tavelin");
-constexpr int32_t kRed = 255;
 
 QString withTrailingSeparator(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
@@ -177,7 +177,7 @@ void FrmBase::openPort() {
         dialogs_.showMessage(QStringLiteral("通信ポートをオープンできませんでした。\r\n") +
                                  QStringLiteral("通信条件を確認してください。"),
                              kApplicationTitle, MessageIcon::None);
-        setTextColour(fraComm, kRed);
+        setTextColour(fraComm, MessageColour::Failure);
         fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" ポートエラー"));
     }
     prtLocal_.resetFirst();

@@ -15,10 +15,10 @@
 #include "FrmBase.h"
 #include "FrmColorSetup.h"
 #include "ProgramState.h"
+#include "WindowsColour.h"
 
 namespace {
 
-constexpr int32_t kInformationBlue = 0xFF3300;
 constexpr int kShownFolderTail = 27;
 const char* const kOperationCaptions[] = {"WRITE", "READ", "VERIFY", "PROPERTY"};
 
@@ -66,7 +66,7 @@ void FrmBase::sstBase_Click() {
     cmdFileOperation[0]->setText(QStringLiteral("開く"));
     cmdFileOperation[1]->setText(QStringLiteral("保存"));
     if (sstBase->currentIndex() == 1) {
-        setMessageColour(kInformationBlue);
+        setMessageColour(MessageColour::Information);
         setMessage(state_.DataFolder.right(kShownFolderTail));
     } else {
         setMessage(QString());
@@ -75,7 +75,7 @@ void FrmBase::sstBase_Click() {
 
 void FrmBase::lblMessage_Click() {
     setMessage(QString());
-    setMessageColour(kInformationBlue);
+    setMessageColour(MessageColour::Information);
 }
 
 void FrmBase::optMode_Click(int Index) {

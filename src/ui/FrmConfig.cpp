@@ -14,11 +14,11 @@
 #include "Numbers.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
+#include "WindowsColour.h"
 
 namespace {
 
 const QString kFailedSentence = QStringLiteral("に失敗しました。");
-constexpr int32_t kRed = 255;
 
 // A list position read from the catalogue; one the list does not have leaves it unselected.
 void selectPosition(QComboBox* list, int position) {
@@ -208,6 +208,7 @@ void FrmConfig::cmdCPUsave_Click() {
                         cmbConfigCPU->currentText(), names);
     });
     if (!written) return;
-    frmBase_.showMessageLine(QStringLiteral("本ソフトを再起動して下さい。"), kRed);
+    frmBase_.showMessageLine(QStringLiteral("本ソフトを再起動して下さい。"),
+                             MessageColour::Failure);
     close();
 }
