@@ -49,6 +49,13 @@ QStringList LineReader::splitLines(const QString& text) {
     return lines;
 }
 
+QStringList readAllLines(const QString& path) {
+    LineReader reader(path);
+    QStringList lines;
+    while (!reader.atEnd()) lines << reader.readLine();
+    return lines;
+}
+
 void writeLines(const QString& path, const QStringList& lines) {
     QString text;
     for (const QString& line : lines) {

@@ -25,6 +25,9 @@ private:
     qsizetype next_ = 0;
 };
 
+// Every line of a file; throws ProgramError when it does not exist or cannot be read.
+QStringList readAllLines(const QString& path);
+
 // Writes every line followed by CR LF, through a temporary file that replaces the target only
 // when everything was written, so a failed save never leaves a half-written file.
 // Throws ProgramError when the file cannot be written.

@@ -12,13 +12,6 @@ constexpr int kFirstPageLine = 14;
 constexpr int kFirstLevelLine = 21;
 constexpr int kFirstAddressingLine = 23;
 
-QStringList readAllLines(const QString& path) {
-    LineReader reader(path);
-    QStringList lines;
-    while (!reader.atEnd()) lines << reader.readLine();
-    return lines;
-}
-
 uint8_t bitMask(int bit) { return static_cast<uint8_t>(1u << bit); }
 // Clearing a control-byte bit also clears bit 0, the read/write bit.
 uint8_t clearMask(int bit) { return static_cast<uint8_t>(~(bitMask(bit) | 0x01u)); }

@@ -16,12 +16,7 @@ QString sample(const QString& relative) {
     return QStringLiteral(TAVELIN_SAMPLES_DIR "/") + relative;
 }
 
-QStringList sampleLines(const QString& relative) {
-    LineReader reader(sample(relative));
-    QStringList lines;
-    while (!reader.atEnd()) lines << reader.readLine();
-    return lines;
-}
+QStringList sampleLines(const QString& relative) { return readAllLines(sample(relative)); }
 
 }  // namespace
 
