@@ -1,5 +1,7 @@
 #include "DataImage.h"
 
+#include <algorithm>
+
 #include "ProgramError.h"
 
 namespace {
@@ -33,4 +35,10 @@ void DataImage::set(int address, QStringView text) {
     Cell& c = cell(address);
     c[0] = text.size() > 0 ? toCellChar(text[0]) : 0;
     c[1] = text.size() > 1 ? toCellChar(text[1]) : 0;
+}
+
+void DataImage::fill(QStringView text) {
+    const Cell value = {text.size() > 0 ? toCellChar(text[0]) : char(0),
+                        text.size() > 1 ? toCellChar(text[1]) : char(0)};
+    std::fill(cells_.begin(), cells_.end(), value);
 }

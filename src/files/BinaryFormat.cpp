@@ -30,7 +30,7 @@ const std::array<std::array<char16_t, 2>, 256>& byteTexts() {
 }  // namespace
 
 int32_t load(const QString& path, DataImage& image) {
-    CellBytes::fillImage(image, u"00");
+    image.fill(u"00");
     QFile file(path);
     if (!file.exists() || QFileInfo(path).isDir()) throw ProgramError::fileNotFound(path);
     if (!file.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file.errorString());

@@ -31,10 +31,6 @@ uint8_t byteForWriting(const DataImage& image, int address, QString& cellText) {
     return static_cast<uint8_t>(value);
 }
 
-void fillImage(DataImage& image, QStringView cell) {
-    for (int address = 0; address < DataImage::Size; ++address) image.set(address, cell);
-}
-
 QString upperHex(qint64 value) { return QString::number(value, 16).toUpper(); }
 
 }  // namespace CellBytes

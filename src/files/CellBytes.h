@@ -19,9 +19,6 @@ int hexByte(QStringView text, qsizetype pos);
 // Throws ProgramError for any other text, naming the address and the cell.
 uint8_t byteForWriting(const DataImage& image, int address, QString& cellText);
 
-// Sets every cell of the image to the same two characters.
-void fillImage(DataImage& image, QStringView cell);
-
 // Upper-case hexadecimal without leading zeros, as the file area shows addresses.
 QString upperHex(qint64 value);
 

@@ -160,7 +160,7 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
 
 LoadResult load(const QString& path, DataImage& image, HexComments& comments) {
     // Bytes no record covers read as erased.
-    CellBytes::fillImage(image, u"FF");
+    image.fill(u"FF");
     comments = {};
     LineReader reader(path);
     ReadState state;

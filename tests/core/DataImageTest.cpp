@@ -13,6 +13,9 @@ TEST(DataImage, StartsEmptyAndKeepsCellsAsWritten) {
     image.set(0, u"0f");
     EXPECT_EQ(image.at(0x1FFFF), QStringLiteral("aB"));
     EXPECT_EQ(image.at(0), QStringLiteral("0f"));
+    image.fill(u"FF");
+    EXPECT_EQ(image.at(0x12345), QStringLiteral("FF"));
+    EXPECT_EQ(image.at(0x1FFFF), QStringLiteral("FF"));
 }
 
 TEST(DataImage, AddressOutsideTheImageIsAnIndexError) {
