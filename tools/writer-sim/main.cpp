@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,6 +38,8 @@ const char* const usage =
     "                     at most 131072; the rest stays FF)\n"
     "  --save FILE        write the EEPROM's 131072 bytes to FILE on exit\n"
     "  --chunk N          send answers in pieces of N bytes, 1 ms apart\n"
+    "  --baud N           take as long as a line of N baud would (10 bits a byte) to receive\n"
+    "                     each frame and to send each answer\n"
     "  --corrupt-config   echo the configuration frame with one byte changed\n"
     "  --bad-check        give READ and VERIFY replies a wrong check byte\n"
     "  --silent           answer nothing\n"
@@ -49,6 +52,7 @@ struct Options {
     std::string image;
     std::string save;
     std::size_t chunk = 0;
+    long baud = 0;
     bool verbose = false;
     WriterBoard::Faults faults;
 };
@@ -77,6 +81,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.save = argv[++i];
         } else if (arg == "--chunk" && hasValue && parseCount(argv[++i], count) && count > 0) {
             options.chunk = static_cast<std::size_t>(count);
+        } else if (arg == "--baud" && hasValue && parseCount(argv[++i], count) && count > 0) {
+            options.baud = count;
         } else if (arg == "--silent-after" && hasValue && parseCount(argv[++i], count)) {
             options.faults.silentAfter = static_cast<int>(count);
         } else if (arg == "--corrupt-config") {
@@ -132,6 +138,56 @@ bool writeAll(int fd, const uint8_t* data, std::size_t size) {
     }
     return size == 0;
 }
+
+// The serial line's clock at a given speed. A pty delivers everything at once; a real line takes
+// 10 bit times a byte in each direction, and that time, not the program's, bounds a transfer.
+// Deadlines are absolute, so sleeping late once does not add up over a whole-memory transfer.
+class LinePace {
+public:
+    explicit LinePace(long baud) : nanosPerByte_(baud > 0 ? 10'000'000'000LL / baud : 0) {}
+
+    bool paced() const { return nanosPerByte_ > 0; }
+
+    // Bytes read from the terminal were on the wire until now at the earliest, and behind
+    // whatever was still arriving: waits until the last of them has arrived.
+    void receive(std::size_t count) {
+        if (!paced()) return;
+        receivedAt_ = std::max(receivedAt_, now()) + static_cast<long long>(count) * nanosPerByte_;
+        sleepUntil(receivedAt_);
+    }
+
+    // Sends in pieces of about a millisecond each, every piece when its last byte would have left.
+    // The answer starts on the line the moment its frame was in: a late wake-up is caught up
+    // rather than added to the transfer.
+    bool send(int fd, const std::vector<uint8_t>& answer) {
+        const std::size_t piece = std::max<std::size_t>(1, 1'000'000 / nanosPerByte_);
+        long long at = receivedAt_;
+        for (std::size_t done = 0; done < answer.size(); done += piece) {
+            const std::size_t count = std::min(piece, answer.size() - done);
+            at += static_cast<long long>(count) * nanosPerByte_;
+            sleepUntil(at);
+            if (!writeAll(fd, answer.data() + done, count)) return false;
+        }
+        receivedAt_ = std::max(receivedAt_, at);
+        return true;
+    }
+
+private:
+    static long long now() {
+        timespec t{};
+        ::clock_gettime(CLOCK_MONOTONIC, &t);
+        return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+    }
+    static void sleepUntil(long long deadline) {
+        const timespec t{static_cast<time_t>(deadline / 1'000'000'000LL),
+                         static_cast<long>(deadline % 1'000'000'000LL)};
+        while (!stopRequested && ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
+        }
+    }
+
+    long long nanosPerByte_;
+    long long receivedAt_ = 0;
+};
 
 bool sendAnswer(int fd, const std::vector<uint8_t>& answer, std::size_t chunk) {
     const std::size_t piece = chunk == 0 ? answer.size() : chunk;
@@ -212,6 +268,7 @@ int main(int argc, char** argv) {
     std::cout << slavePath << std::endl;
 
     int status = 0;
+    LinePace pace(options.baud);
     std::vector<uint8_t> buffer(4096);
     while (!stopRequested) {
         pollfd wait{master, POLLIN, 0};
@@ -224,13 +281,16 @@ int main(int argc, char** argv) {
             status = 1;
             break;
         }
+        pace.receive(static_cast<std::size_t>(n));
         const std::vector<uint8_t> answer =
             board.receive(std::span(buffer.data(), static_cast<std::size_t>(n)));
         if (options.verbose) {
             std::cerr << "writer-sim: " << n << " bytes in, " << answer.size() << " out, "
                       << board.rejectedFrames() << " frames refused so far\n";
         }
-        if (!answer.empty() && !sendAnswer(master, answer, options.chunk) && !stopRequested) {
+        const bool sent = pace.paced() ? pace.send(master, answer)
+                                       : sendAnswer(master, answer, options.chunk);
+        if (!answer.empty() && !sent && !stopRequested) {
             std::cerr << "writer-sim: write: " << std::strerror(errno) << "\n";
         }
     }
