@@ -1,8 +1,20 @@
 #include "QtSerialPort.h"
 
 #include <QFileInfo>
+#include <QMetaObject>
+#include <QScopedValueRollback>
 #include <QSerialPort>
 #include <utility>
+
+namespace {
+
+// Errors that say the line itself is gone or unusable, as opposed to a refused open or setting.
+bool isLineFailure(int error) {
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+           error == QSerialPort::WriteError;
+}
+
+}  // namespace
 
 QString portDevicePath(const QString& settingsFolder, int32_t number) {
     const QString name = QStringLiteral("COM%1").arg(number);
@@ -33,6 +45,8 @@ QtSerialPort::QtSerialPort(QString settingsFolder)
     : settingsFolder_(std::move(settingsFolder)), port_(std::make_unique<QSerialPort>()) {
     QObject::connect(port_.get(), &QSerialPort::readyRead, port_.get(),
                      [this] { deliverReceived(); });
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
+                     [this](QSerialPort::SerialPortError error) { noteError(error); });
 }
 
 QtSerialPort::~QtSerialPort() = default;
@@ -61,9 +75,11 @@ bool QtSerialPort::open() {
 bool QtSerialPort::isOpen() const { return port_->isOpen(); }
 
 void QtSerialPort::close() {
+    lossPending_ = false;  // closed on purpose: a failure noted before is no longer news
     if (!port_->isOpen()) {
         return;
     }
+    const QScopedValueRollback closing(closing_, true);
     // Hand the last frame to the driver rather than dropping it with the write buffer.
     port_->flush();
     port_->close();
@@ -77,6 +93,12 @@ void QtSerialPort::resetFirst() {
 
 void QtSerialPort::resetSecond() { port_->clearError(); }
 
+void QtSerialPort::discardReceived() {
+    if (port_->isOpen()) {
+        port_->clear(QSerialPort::Input);
+    }
+}
+
 void QtSerialPort::send(const QByteArray& frame) {
     if (port_->isOpen()) {
         // Buffered by QSerialPort and written from the event loop; nothing here blocks.
@@ -86,6 +108,10 @@ void QtSerialPort::send(const QByteArray& frame) {
 
 void QtSerialPort::setReceiveHandler(ReceiveHandler handler) {
     receiveHandler_ = std::move(handler);
+}
+
+void QtSerialPort::setPortLostHandler(PortLostHandler handler) {
+    portLostHandler_ = std::move(handler);
 }
 
 void QtSerialPort::deliverReceived() {
@@ -98,5 +124,31 @@ void QtSerialPort::deliverReceived() {
             const ReceiveHandler handler = receiveHandler_;
             handler(bytes);
         }
+    }
+}
+
+// A hung-up terminal keeps the port readable while every read fails, so the event loop would spin
+// on it until the port is closed. The close waits for the event loop: the error may come from
+// inside QSerialPort's own read notification, or from inside one of our calls.
+void QtSerialPort::noteError(int error) {
+    if (lossPending_ || closing_ || !port_->isOpen() || !isLineFailure(error)) {
+        return;
+    }
+    lossPending_ = true;
+    QMetaObject::invokeMethod(port_.get(), [this] { closeLostLine(); }, Qt::QueuedConnection);
+}
+
+void QtSerialPort::closeLostLine() {
+    if (!lossPending_) {
+        return;  // closed or reopened meanwhile
+    }
+    lossPending_ = false;
+    {
+        const QScopedValueRollback closing(closing_, true);
+        port_->close();  // no flush: nothing more goes out on this line
+    }
+    if (portLostHandler_) {
+        const PortLostHandler handler = portLostHandler_;
+        handler();
     }
 }

@@ -31,16 +31,25 @@ public:
     void close() override;
     void resetFirst() override;
     void resetSecond() override;
+    void discardReceived() override;
     void send(const QByteArray& frame) override;
     void setReceiveHandler(ReceiveHandler handler) override;
+    void setPortLostHandler(PortLostHandler handler) override;
 
 private:
     void deliverReceived();
+    void noteError(int error);
+    void closeLostLine();
 
     QString settingsFolder_;
     int32_t portNumber_ = 1;
     int32_t speed_ = 9600;
     ReceiveHandler receiveHandler_;
+    PortLostHandler portLostHandler_;
+    // A failed line waits to be closed from the event loop.
+    bool lossPending_ = false;
+    // Errors raised while we close the port ourselves are no news.
+    bool closing_ = false;
     // Last member: destroyed first, so no readyRead can reach a half-destroyed object.
     std::unique_ptr<QSerialPort> port_;
 };

@@ -11,6 +11,7 @@
 class SerialPort {
 public:
     using ReceiveHandler = std::function<void(const QByteArray& bytes)>;
+    using PortLostHandler = std::function<void()>;
 
     virtual ~SerialPort() = default;
 
@@ -28,8 +29,14 @@ public:
     // latched line error.
     virtual void resetFirst() = 0;
     virtual void resetSecond() = 0;
+    // Drops received bytes that nobody has taken yet, so the next reply starts clean.
+    virtual void discardReceived() = 0;
     // The whole frame goes out in one call; the call does not wait for an answer.
     virtual void send(const QByteArray& frame) = 0;
     // Received bytes arrive in order, without loss, in chunks of any size, on the UI thread.
     virtual void setReceiveHandler(ReceiveHandler handler) = 0;
+    // Called on the UI thread, never from inside another call of this interface, once the line
+    // has failed under an open port (the device was unplugged, its terminal closed, a read or
+    // write failed). The port has closed itself by then; open() may try again.
+    virtual void setPortLostHandler(PortLostHandler handler) = 0;
 };

@@ -59,13 +59,19 @@ WriterLink::WriterLink(ProgramState& state, SerialPort& prtLocal, Dialogs& dialo
     // restarts the timer, Cancel ends the operation here.
     report_.setBeforeReport([this] { window_.stopWaitTimer(); });
     prtLocal_.setReceiveHandler([this](const QByteArray& bytes) { prtLocal_AutoInput(bytes); });
+    prtLocal_.setPortLostHandler([this] { portLost(); });
 }
 
-WriterLink::~WriterLink() { prtLocal_.setReceiveHandler({}); }
+WriterLink::~WriterLink() {
+    prtLocal_.setReceiveHandler({});
+    prtLocal_.setPortLostHandler({});
+}
 
 void WriterLink::start() {
     if (state_.FlagTable[Flag::TransferUnit] == Unit::WholeMemory) window_.moveBlockBar(0);
     enterConfigurationExchange(state_);
+    // A late reply still waiting in the port would be taken for the start of the echo.
+    prtLocal_.discardReceived();
     subCommPut();
 }
 
@@ -96,6 +102,7 @@ void WriterLink::subCommPut() {
     }
     prtLocal_.send(frame);
     state_.ConfigSentFlag = 0;
+    awaitingReply_ = true;
     window_.startWaitTimer();
 }
 
@@ -105,18 +112,20 @@ void WriterLink::subCommConfigSendPut() {
                                      state_.PageSizeBytes, state_.CapacityBytes);
     prtLocal_.send(toBytes(state_.ConfigFrame));
     state_.ConfigSentFlag = 1;
+    awaitingReply_ = true;
     window_.startWaitTimer();
 }
 
 void WriterLink::prtLocal_AutoInput(const QByteArray& bytes) {
+    if (!awaitingReply_) return;
     state_.CurrentStep = QStringLiteral("自動受信処理");
     for (const char c : bytes) {
         if (!takeByte(static_cast<uint8_t>(c))) return;
     }
 }
 
-// False when the rest of the delivery is to be dropped. Bytes are assembled against whatever
-// unit and operation are current, also after a time-out: a late reply is still evaluated.
+// False when the rest of the delivery is to be dropped. While an operation runs, bytes are
+// assembled against its current unit and operation code.
 bool WriterLink::takeByte(uint8_t b) {
     const int unit = state_.FlagTable[Flag::TransferUnit];
     const int operation = state_.OperationCode;
@@ -220,7 +229,7 @@ void WriterLink::finishByteReply() {
     if (!good) window_.setMessageColour(FailureColour);
     window_.setMessage(
         byteMessage(good ? QStringLiteral(" Completed") : QStringLiteral(" Error"), hh));
-    window_.subObjectEnable();
+    endOperation();
 }
 
 void WriterLink::finishBlockReply() {
@@ -259,7 +268,7 @@ void WriterLink::finishBlockReply() {
         callOut([this] { window_.subBlockDisplay(); });
         window_.setMessage(operationName(operation) + QStringLiteral(" Completed"));
     }
-    window_.subObjectEnable();
+    endOperation();
 }
 
 bool WriterLink::blockReplyIsGood() const {
@@ -296,6 +305,16 @@ void WriterLink::tmrWait_Timer() {
     window_.stopWaitTimer();
     prtLocal_.resetFirst();
     prtLocal_.resetSecond();
+    endOperation();
+}
+
+void WriterLink::portLost() {
+    window_.showPortLost();
+    if (awaitingReply_) tmrWait_Timer();
+}
+
+void WriterLink::endOperation() {
+    awaitingReply_ = false;
     window_.subObjectEnable();
 }
 
@@ -313,7 +332,7 @@ void WriterLink::endWithFailure(const QString& message) {
     window_.stopWaitTimer();
     window_.setMessageColour(FailureColour);
     window_.setMessage(message);
-    window_.subObjectEnable();
+    endOperation();
 }
 
 QString WriterLink::blockMessage(const QString& outcome) const {

@@ -30,6 +30,8 @@ public:
     // tmrWait, 5000 ms. Its tick must call WriterLink::tmrWait_Timer.
     virtual void startWaitTimer() = 0;
     virtual void stopWaitTimer() = 0;
+    // The port failed and closed itself: the communication frame's caption says so.
+    virtual void showPortLost() = 0;
 };
 
 // The first press of WRITE, READ or VERIFY: a block transfer starts at the block shown; a one-byte
@@ -44,7 +46,8 @@ void enterConfigurationExchange(ProgramState& state);
 // The conversation with the writer board: builds and sends the frames, assembles and checks the
 // replies byte by byte, and runs a transfer from the configuration exchange to its last block.
 // One frame is outstanding at a time; its reply, or the wait timer's tick, moves things on.
-// The link installs itself as the port's receive handler for its lifetime.
+// Bytes that arrive while no operation waits for them change nothing. The link installs itself as
+// the port's receive and lost handlers for its lifetime.
 class WriterLink {
 public:
     WriterLink(ProgramState& state, SerialPort& prtLocal, Dialogs& dialogs, LinkWindow& window);
@@ -53,7 +56,8 @@ public:
     WriterLink& operator=(const WriterLink&) = delete;
 
     // START of an armed operation, after the window has disabled its operation buttons: shows
-    // block 0 for a whole-memory transfer, enters the configuration exchange and sends its frame.
+    // block 0 for a whole-memory transfer, enters the configuration exchange, drops whatever the
+    // board sent before and sends the configuration frame.
     void start();
 
     // Sends the frame for OperationCode and the transfer unit (the configuration frame while the
@@ -72,6 +76,9 @@ public:
     // The wait timer's tick: the reply did not come in time.
     void tmrWait_Timer();
 
+    // The port failed under us: a running operation ends at once as if its reply had timed out.
+    void portLost();
+
 private:
     enum class Collect { Rejected, Collecting, Complete };
 
@@ -82,6 +89,7 @@ private:
     void finishBlockReply();
     bool blockReplyIsGood() const;
     void restoreTransferUnit();
+    void endOperation();
     bool callOut(const std::function<void()>& step);
     void endWithFailure(const QString& message);
     QString blockMessage(const QString& outcome) const;
@@ -92,4 +100,8 @@ private:
     SerialPort& prtLocal_;
     LinkWindow& window_;
     FailureReport report_;
+    // From the sending of an operation's first frame until the operation ends: the only time
+    // received bytes are assembled. A reply that comes later, or bytes nobody asked for, must not
+    // touch the image or the message line, nor resume a finished transfer.
+    bool awaitingReply_ = false;
 };

@@ -61,6 +61,7 @@ public:
     void subBlockDisplay() override;
     void startWaitTimer() override;
     void stopWaitTimer() override;
+    void showPortLost() override;
     // The tick of tmrWait: the reply did not come in time.
     void tmrWait_Timer();
 
@@ -97,7 +98,8 @@ private:
     void subSetup();
     void rootFileList();
     void Form_Unload();
-    void openPort();
+    bool openPort();
+    void showPortCaption(bool open);
     void paintAllSelectionColours();
 
     // The window's own handlers (FrmBase_Window.cpp)

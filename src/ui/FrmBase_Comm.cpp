@@ -11,6 +11,7 @@
 #include "FrmBase.h"
 #include "FrmCommProperty.h"
 #include "ProgramState.h"
+#include "SerialPort.h"
 #include "WindowsColour.h"
 
 namespace {
@@ -44,6 +45,9 @@ void FrmBase::cmdComm_Click(int Index) {
         state_.TransferAddress = armedTransferAddress(state_);
         return;
     }
+    // A port that failed at start-up or went away since gets another chance; while it stays
+    // closed the operation remains armed, so the user can plug the board in and press START again.
+    if (!prtLocal_.isOpen() && !openPort()) return;
     enterRunningState();
     link_->start();
 }

@@ -165,24 +165,37 @@ void FrmBase::paintAllSelectionColours() {
 }
 
 // The line speed and port number come from comm.txt; a port that does not open is told to the
-// user and start-up goes on, so that files can still be edited without the board.
-void FrmBase::openPort() {
+// user and start-up goes on, so that files can still be edited without the board. START calls it
+// again when the port is not open. True when the port is open.
+bool FrmBase::openPort() {
     state_.CurrentStep = QStringLiteral("通信ポートのオープン");
     prtLocal_.setSpeed(toInteger32(state_.CommSettings[1]));
     prtLocal_.setPortNumber(toInteger32(state_.CommSettings[0]));
-    if (prtLocal_.open()) {
-        fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" COM ") +
-                          state_.CommSettings[0]);
-    } else {
+    const bool opened = prtLocal_.open();
+    if (!opened) {
         dialogs_.showMessage(QStringLiteral("通信ポートをオープンできませんでした。\r\n") +
                                  QStringLiteral("通信条件を確認してください。"),
                              kApplicationTitle, MessageIcon::None);
+    }
+    showPortCaption(opened);
+    prtLocal_.resetFirst();
+    prtLocal_.resetSecond();
+    return opened;
+}
+
+// The communication frame's caption tells whether the port is usable.
+void FrmBase::showPortCaption(bool open) {
+    if (open) {
+        setTextColour(fraComm, static_cast<int32_t>(WindowsColour::kButtonText));
+        fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" COM ") +
+                          state_.CommSettings[0]);
+    } else {
         setTextColour(fraComm, MessageColour::Failure);
         fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" ポートエラー"));
     }
-    prtLocal_.resetFirst();
-    prtLocal_.resetSecond();
 }
+
+void FrmBase::showPortLost() { showPortCaption(false); }
 
 void FrmBase::Form_Unload() {
     FailureReport report(state_, dialogs_, QStringLiteral("frmBase.Unload"));

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
+#include <functional>
 
 #include "LinkTestSupport.h"
 #include "Pty.h"
@@ -35,8 +39,12 @@ protected:
     bool runOperation(int operation) {
         window_.enables = 0;
         startOperation(state_, link_, operation, Unit::WholeMemory);
+        return answerUntil([&] { return window_.enables > 0; }) && window_.enables == 1;
+    }
+
+    bool answerUntil(const std::function<bool()>& done) {
         const QDeadlineTimer deadline(10000);
-        while (window_.enables == 0 && !deadline.hasExpired()) {
+        while (!done() && !deadline.hasExpired()) {
             const QByteArray line = pty_.awaitOutput(0);  // whatever has come, without waiting
             const std::vector<uint8_t> answer = board_.receive(toVector(line.mid(consumed_)));
             consumed_ = line.size();
@@ -44,7 +52,7 @@ protected:
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             QThread::usleep(200);
         }
-        return window_.enables == 1;
+        return done();
     }
 
     QTemporaryDir folder_;
@@ -79,6 +87,38 @@ TEST_F(LinkPtyTest, WholeMemoryWriteReadAndVerifyOfA32KiBDevice) {
     EXPECT_EQ(window_.messages.filter(" Error").size(), 0);
     EXPECT_TRUE(dialogs_.shown.isEmpty());
     EXPECT_EQ(board_.rejectedFrames(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// How often the event loop wakes while it runs `ms` milliseconds with nothing to do.
+int wakeUpsWhileIdle(int ms) {
+    int wakeUps = 0;
+    const QMetaObject::Connection counting =
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake,
+                         [&] { ++wakeUps; });
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(counting);
+    return wakeUps;
+}
+
+TEST_F(LinkPtyTest, BoardGoneMidTransferEndsTheOperationAtOnceAndLeavesTheLoopIdle) {
+    startOperation(state_, link_, Operation::Read, Unit::WholeMemory);
+    ASSERT_TRUE(answerUntil([&] { return window_.messages.contains("3 Read Completed"); }));
+    pty_.hangUp();
+
+    // No wait timer runs here: only the port's report of the loss can end the operation.
+    ASSERT_TRUE(pumpUntil([&] { return window_.enables > 0; }));
+    EXPECT_EQ(window_.messages.last(), QStringLiteral("red 受信タイムオーバー"));
+    EXPECT_EQ(window_.portLosses, 1);
+    EXPECT_FALSE(port_.isOpen());
+    // A hung-up line still polled would wake the loop thousands of times in this period.
+    EXPECT_LT(wakeUpsWhileIdle(200), 20);
+    EXPECT_EQ(window_.portLosses, 1);
 }
 
 }  // namespace

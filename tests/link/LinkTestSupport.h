@@ -35,6 +35,7 @@ public:
         ++timerStarts;
     }
     void stopWaitTimer() override { timerRunning = false; }
+    void showPortLost() override { ++portLosses; }
 
     QStringList messages;
     int32_t colour = 0;
@@ -44,6 +45,7 @@ public:
     int enables = 0;
     int timerStarts = 0;
     bool timerRunning = false;
+    int portLosses = 0;
 
 private:
     ProgramState& state_;

@@ -144,7 +144,7 @@ TEST_F(QtSerialPortTest, SendsEveryByteValueUnchangedAndInOrder) {
     EXPECT_EQ(pty_.awaitOutput(bytes.size()), bytes);
 }
 
-TEST_F(QtSerialPortTest, ResetFirstDropsWhatWaitsInBothDirections) {
+TEST_F(QtSerialPortTest, ResetFirstAndDiscardDropWhatWaits) {
     ASSERT_TRUE(port_.open());
     port_.send("stale");  // still in the port's buffer: the event loop has not run
     ASSERT_TRUE(pty_.write("stale"));
@@ -158,6 +158,13 @@ TEST_F(QtSerialPortTest, ResetFirstDropsWhatWaitsInBothDirections) {
     EXPECT_EQ(pty_.awaitOutput(6), "fresh!");
     ASSERT_TRUE(awaitReceived(6));
     EXPECT_EQ(received_, "fresh!");
+
+    ASSERT_TRUE(pty_.write("late"));
+    ASSERT_TRUE(pty_.awaitWaitingOnSlave(4));
+    port_.discardReceived();
+    ASSERT_TRUE(pty_.write("next"));
+    ASSERT_TRUE(awaitReceived(10));
+    EXPECT_EQ(received_, "fresh!next");
 }
 
 TEST_F(QtSerialPortTest, HandlerMaySendOrReplaceItself) {

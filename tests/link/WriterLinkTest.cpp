@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 #include "FakeSerialPort.h"
 #include "LinkTestSupport.h"
 #include "ScriptedDialogs.h"
@@ -69,6 +72,9 @@ TEST_F(WriterLinkTest, StartConfiguresFromBlockZeroAndTheEchoSendsTheFirstReques
     EXPECT_EQ(state.SavedTransferUnit, Unit::WholeMemory);
     EXPECT_EQ(state.ConfigSentFlag, 1);
     EXPECT_EQ(window.colour, InformationColour);
+
+    // A late reply still waiting in the port must not be taken for the echo.
+    EXPECT_EQ(port.calls.mid(port.calls.size() - 2, 1), QStringList{"discardReceived"});
 
     echoConfig();
     EXPECT_EQ(window.messages, QStringList{"Config Completed"});
@@ -186,19 +192,6 @@ TEST_F(WriterLinkTest, OneBlockCodeInAWholeMemoryTransferIsFaulty) {
     EXPECT_EQ(window.enables, 3);
 }
 
-TEST_F(WriterLinkTest, AfterPropertyOnlyAConfigurationReplyIsAssembled) {
-    state.OperationCode = Operation::Property;
-    state.FlagTable[Flag::TransferUnit] = Unit::Block;
-    port.deliver(blockReply(0xA0, pattern(0)).left(10));
-    state.FlagTable[Flag::TransferUnit] = Unit::OneByte;
-    port.deliver(hex("a2"));
-    EXPECT_EQ(state.ReceiveCount, 0);
-    state.FlagTable[Flag::TransferUnit] = Unit::Configuration;
-    port.deliver(hex("a9a0"));
-    EXPECT_EQ(state.ReceiveCount, 2);
-    EXPECT_TRUE(window.messages.isEmpty());
-}
-
 TEST_F(WriterLinkTest, WholeMemoryWriteReadAndVerifyAgainstTheBoard) {
     WriterBoard board;
     for (int a = 0; a < 4 * 256; ++a) {
@@ -288,28 +281,110 @@ TEST_F(WriterLinkTest, CellThatIsNoByteIsReportedAndEndsTheOperation) {
     EXPECT_EQ(window.enables, 2);
 }
 
-TEST_F(WriterLinkTest, BytesAfterATimeOutAreStillAssembled) {
-    start(Operation::Read, Unit::Block);
-    echoConfig();
-    const QByteArray reply = blockReply(0xA0, pattern(9));
-    port.deliver(reply.left(100));
-    link.tmrWait_Timer();
-    EXPECT_EQ(window.messages.last(), QStringLiteral("red 受信タイムオーバー"));
-    EXPECT_EQ(unit(), Unit::Block);
-    EXPECT_EQ(state.ReceiveCount, 100);
+// Once an operation has ended, or before any starts, whatever the board sends changes nothing:
+// not the image, not the message line, and no frame goes out.
+TEST_F(WriterLinkTest, BytesNobodyWaitsForChangeNothing) {
+    const QByteArray goodBlock = blockReply(0xA0, pattern(9));
+    QByteArray badCheck = blockReply(0xA0, pattern(1));
+    badCheck[258] = char(badCheck[258] ^ 0x80);
+    const QList<std::tuple<const char*, std::function<QByteArray()>>> cases = {
+        // First, while nothing has run yet.
+        {"well-formed write echo before any operation",
+         [&] { return hex("a6") + QByteArray(256, char(0x11)) + hex("acac"); }},
+        {"late block reply after the time-out",
+         [&] {
+             start(Operation::Read, Unit::Block);
+             echoConfig();
+             port.deliver(goodBlock.left(100));
+             link.tmrWait_Timer();
+             return goodBlock.mid(100);
+         }},
+        {"second reply after completion, with another block shown",
+         [&] {
+             start(Operation::Read, Unit::Block);
+             echoConfig();
+             port.deliver(blockReply(0xA0, pattern(1)));
+             window.moveBlockBar(2);
+             return goodBlock;
+         }},
+        {"good reply after a faulty one",
+         [&] {
+             start(Operation::Read, Unit::Block);
+             echoConfig();
+             port.deliver(badCheck);
+             return goodBlock;
+         }},
+        {"stray bytes after a block read",
+         [&] {
+             start(Operation::Read, Unit::Block);
+             echoConfig();
+             port.deliver(goodBlock);
+             window.moveBlockBar(3);
+             return hex("a0") + QByteArray(258, char(0x31));
+         }},
+        {"second reply after a one-byte read",
+         [&] {
+             state.CurrentAddress = 7;
+             start(Operation::Read, Unit::OneByte);
+             echoConfig();
+             port.deliver(hex("a244ace8"));
+             return hex("a233ac9f");
+         }},
+        {"late reply that would resume a whole-memory read",
+         [&] {
+             start(Operation::Read, Unit::WholeMemory);
+             echoConfig();
+             link.tmrWait_Timer();
+             return blockReply(0xA1, pattern(9));
+         }},
+    };
+    for (const auto& [name, endedOperation] : cases) {
+        SCOPED_TRACE(name);
+        fillImage(u"5A");
+        window.moveBlockBar(0);
+        const QByteArray stray = endedOperation();
+        const QString image = imageText(0, 4 * 256);
+        const QStringList messages = window.messages;
+        const auto sent = port.sentFrames.size();
+        const int enables = window.enables;
+        const int block = state.CurrentBlock;
 
-    // A late reply completes against the same operation (in the colour the time-out left).
-    port.deliver(reply.mid(100));
-    EXPECT_EQ(window.messages.last(), "red Read Completed");
+        port.deliver(stray);
+        EXPECT_EQ(imageText(0, 4 * 256), image);
+        EXPECT_EQ(window.messages, messages);
+        EXPECT_EQ(port.sentFrames.size(), sent);
+        EXPECT_EQ(window.enables, enables);
+        EXPECT_EQ(state.CurrentBlock, block);
+    }
+}
 
-    // A remnant of a block reply cannot complete a one-byte reply: a new one starts instead.
-    port.deliver(reply.left(100));
-    state.FlagTable[Flag::TransferUnit] = Unit::OneByte;
-    state.CurrentAddress = 7;
-    port.deliver(hex("a233ac9f"));
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(window.messages.last(), QStringLiteral("red Read Completed：0x33"));
-    EXPECT_EQ(state.Image.at(7), "33");
+// A vanished port cannot bring the reply: the operation ends with its time-out message at once.
+TEST_F(WriterLinkTest, PortLostEndsARunningOperationAtOnce) {
+    const QList<std::tuple<const char*, std::function<void()>, QStringList, int>> cases = {
+        {"idle", [] {}, {}, 0},
+        {"configuration exchange", [&] { start(Operation::Read, Unit::Block); },
+         {"red Conifig Timeover"}, 1},
+        {"block transfer",
+         [&] {
+             start(Operation::Verify, Unit::WholeMemory);
+             echoConfig();
+         },
+         {"Config Completed", QStringLiteral("red 受信タイムオーバー")}, 1},
+    };
+    for (const auto& [name, begin, messages, enables] : cases) {
+        SCOPED_TRACE(name);
+        port.open();
+        window.messages.clear();
+        window.enables = 0;
+        window.portLosses = 0;
+        begin();
+        port.hangUp();
+        EXPECT_EQ(window.portLosses, 1);
+        EXPECT_EQ(window.messages, messages);
+        EXPECT_EQ(window.enables, enables);
+        EXPECT_FALSE(window.timerRunning);
+        EXPECT_NE(unit(), Unit::Configuration);
+    }
 }
 
 }  // namespace

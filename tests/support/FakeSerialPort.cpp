@@ -40,6 +40,10 @@ void FakeSerialPort::resetSecond() {
     enter(QStringLiteral("resetSecond"), QStringLiteral("resetSecond"));
 }
 
+void FakeSerialPort::discardReceived() {
+    enter(QStringLiteral("discardReceived"), QStringLiteral("discardReceived"));
+}
+
 void FakeSerialPort::send(const QByteArray& frame) {
     const QString hex = QString::fromLatin1(frame.toHex(' ').toUpper());
     enter(QStringLiteral("send"), QStringLiteral("send %1").arg(hex).trimmed());
@@ -51,6 +55,21 @@ void FakeSerialPort::send(const QByteArray& frame) {
 void FakeSerialPort::setReceiveHandler(ReceiveHandler handler) {
     enter(QStringLiteral("setReceiveHandler"), QStringLiteral("setReceiveHandler"));
     receiveHandler_ = std::move(handler);
+}
+
+void FakeSerialPort::setPortLostHandler(PortLostHandler handler) {
+    enter(QStringLiteral("setPortLostHandler"), QStringLiteral("setPortLostHandler"));
+    portLostHandler_ = std::move(handler);
+}
+
+void FakeSerialPort::hangUp() {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    if (portLostHandler_) {
+        portLostHandler_();
+    }
 }
 
 bool FakeSerialPort::deliver(const QByteArray& bytes) {

@@ -11,7 +11,7 @@
 
 // In-memory serial line for unit tests. Every call except isOpen() is appended to `calls`
 // ("setPortNumber 3", "setSpeed 9600", "open", "close", "resetFirst", "resetSecond",
-// "send A9 00 FF", "setReceiveHandler"), then `failWith` (when set) gets the operation's name and
+// "send A9 00 FF", "discardReceived", "setReceiveHandler", "setPortLostHandler"), then `failWith` (when set) gets the operation's name and
 // may throw to stand for an error raised by the port component; a throwing call changes nothing
 // else. Like the real port, a closed fake neither sends nor delivers.
 class FakeSerialPort final : public SerialPort {
@@ -34,17 +34,23 @@ public:
     void close() override;
     void resetFirst() override;
     void resetSecond() override;
+    void discardReceived() override;
     void send(const QByteArray& frame) override;
     void setReceiveHandler(ReceiveHandler handler) override;
+    void setPortLostHandler(PortLostHandler handler) override;
 
     // Hands bytes to the receive handler as if the board had answered. False when they went
     // nowhere: the port is closed or no handler is set.
     bool deliver(const QByteArray& bytes);
     bool hasReceiveHandler() const;
+    // The line fails under the open port, as when the board is unplugged: the port closes itself
+    // and tells the lost handler.
+    void hangUp();
 
 private:
     void enter(const QString& operation, const QString& logEntry);
 
     bool open_ = false;
     ReceiveHandler receiveHandler_;
+    PortLostHandler portLostHandler_;
 };

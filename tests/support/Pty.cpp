@@ -45,9 +45,12 @@ Pty::Pty() {
     slave_ = ::open(path, O_RDWR | O_NOCTTY | O_NONBLOCK);
 }
 
-Pty::~Pty() {
+Pty::~Pty() { hangUp(); }
+
+void Pty::hangUp() {
     if (slave_ >= 0) ::close(slave_);
     if (master_ >= 0) ::close(master_);
+    slave_ = master_ = -1;
 }
 
 bool Pty::write(const QByteArray& bytes) {

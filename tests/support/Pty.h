@@ -36,6 +36,10 @@ public:
     // Waits, without running the event loop, until `count` bytes wait on the slave.
     bool awaitWaitingOnSlave(int count) const;
 
+    // Closes the terminal as an unplugged board or an ended emulator does: whoever still holds the
+    // slave side sees a hang-up.
+    void hangUp();
+
 private:
     int master_ = -1;
     int slave_ = -1;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <span>
 
+#include "Colours.h"
 #include "ProgramFolder.h"
 #include "WriterBoard.h"
 
@@ -134,4 +136,36 @@ TEST_F(Operation, SilentBoardEndsInTheTimeOut) {
     EXPECT_FALSE(fx.state->OperationRunning);
     EXPECT_TRUE(comm(2)->isEnabled());
     EXPECT_EQ(fx.state->FlagTable[2], 0);  // the unit is back from the configuration exchange
+}
+
+TEST_F(Operation, LostPortEndsTheOperationAndStartOpensItAgain) {
+    auto* fraComm = fx.control<QGroupBox>("fraComm");
+    comm(1)->click();
+    comm(1)->click();
+    fx.port.hangUp();
+    EXPECT_EQ(message(), QStringLiteral("Conifig Timeover"));
+    EXPECT_FALSE(fx.window->findChild<QTimer*>(QStringLiteral("tmrWait"))->isActive());
+    EXPECT_FALSE(fx.state->OperationRunning);
+    EXPECT_EQ(fraComm->title(), QStringLiteral("デバイス通信 ポートエラー"));
+    EXPECT_EQ(textColour(fraComm), QColor(255, 0, 0));
+
+    // START finds the port closed and tries it again; while it stays closed the user is told and
+    // the operation stays armed.
+    fx.port.sentFrames.clear();
+    fx.port.openResult = false;
+    comm(1)->click();
+    comm(1)->click();
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_TRUE(
+        fx.dialogs.shown[0].text.startsWith(QStringLiteral("通信ポートをオープンできませんでした。")));
+    EXPECT_TRUE(fx.port.sentFrames.isEmpty());
+    EXPECT_EQ(comm(1)->text(), QStringLiteral("START"));
+    EXPECT_TRUE(comm(1)->isEnabled());
+
+    fx.port.openResult = true;
+    comm(1)->click();
+    EXPECT_EQ(fraComm->title(), QStringLiteral("デバイス通信 COM 1"));
+    EXPECT_NE(textColour(fraComm), QColor(255, 0, 0));
+    answer();
+    EXPECT_EQ(message(), QStringLiteral("Read Completed"));
 }

@@ -59,8 +59,9 @@ TEST(Startup, SampleSettingsBringTheWholeWindowUp) {
     EXPECT_FALSE(s.Image.isEmpty(0x1FFFF));
 
     // Replies go to the writer link; the port is configured from comm.txt, opened and reset.
-    EXPECT_EQ(fx.port.calls, (QStringList{"setReceiveHandler", "setSpeed 115200", "setPortNumber 1",
-                                          "open", "resetFirst", "resetSecond"}));
+    EXPECT_EQ(fx.port.calls,
+              (QStringList{"setReceiveHandler", "setPortLostHandler", "setSpeed 115200",
+                           "setPortNumber 1", "open", "resetFirst", "resetSecond"}));
     EXPECT_EQ(fx.control<QGroupBox>("fraComm")->title(), QStringLiteral("デバイス通信 COM 1"));
 }
 
@@ -164,7 +165,7 @@ TEST(Startup, PortThatDoesNotOpenIsToldAndStartupGoesOn) {
     auto* fraComm = fx.control<QGroupBox>("fraComm");
     EXPECT_EQ(fraComm->title(), QStringLiteral("デバイス通信 ポートエラー"));
     EXPECT_EQ(textColour(fraComm), QColor(255, 0, 0));
-    EXPECT_EQ(fx.port.calls.mid(3), (QStringList{"open", "resetFirst", "resetSecond"}));
+    EXPECT_EQ(fx.port.calls.mid(4), (QStringList{"open", "resetFirst", "resetSecond"}));
     EXPECT_TRUE(fx.state->SetupDone);
 }
 
