@@ -170,8 +170,8 @@ bool WriterLink::takeByte(uint8_t b) {
 WriterLink::Collect WriterLink::collect(uint8_t b, int length, uint8_t firstCode,
                                         uint8_t otherFirstCode) {
     int16_t& count = state_.ReceiveCount;
-    // A count left by a timed-out reply of another length would run past the buffer; such a
-    // remnant can never complete, so this byte starts a new reply instead.
+    // The count lives in the shared record; one that does not fit this reply's length would run
+    // past the buffer and could never complete, so this byte starts a new reply instead.
     if (count < 0 || count >= length) count = 0;
     if (count == 0) {
         if (b != firstCode && b != otherFirstCode) return Collect::Rejected;
