@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "Dialogs.h"
+#include "MessageText.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
 
@@ -37,7 +38,7 @@ bool FailureReport::run(const std::function<void()>& step) {
 bool FailureReport::askRetry(const QString& description) {
     if (beforeReport_) beforeReport_();
     const QString step = stepText_.isEmpty() ? state_.CurrentStep : stepText_;
-    const QString text = step + failedText_ + QStringLiteral("\r\n") + description;
+    const QString text = messageLines({step + failedText_, description});
     const int answer = dialogs_.askRetryCancel(text, title_);
     state_.ErrorAnswer = QString::number(answer);
     return answer == Answer::Retry;

@@ -18,9 +18,8 @@ void readTable(LineReader& reader, Table& table, int count, Convert convert) {
 
 }  // namespace
 
-QString readFlagFile(ProgramState& state, const QString& path) {
+void readFlagFile(ProgramState& state, const QString& path, QString& dataFileName) {
     LineReader reader(path);
-    QString dataFileName;
     for (int i = 0; !reader.atEnd(); ++i) {
         const QString line = reader.readLine();
         if (i == kFlagLines) {
@@ -31,7 +30,6 @@ QString readFlagFile(ProgramState& state, const QString& path) {
             entry = toInteger16(line);
         }
     }
-    return dataFileName;
 }
 
 void writeFlagFile(const ProgramState& state, const QString& path, const QString& dataFileName) {

@@ -8,9 +8,9 @@ struct ProgramState;
 // a file that fails part-way keeps what was read before the failing line; every failure throws
 // ProgramError (or std::out_of_range for a line beyond a table).
 
-// flag.txt: lines 1 to 19 into FlagTable, line 20 the data file saved last, which is returned
-// ("" when the file is shorter). A 21st line is an index error.
-QString readFlagFile(ProgramState& state, const QString& path);
+// flag.txt: lines 1 to 19 into FlagTable, line 20 the data file saved last into dataFileName
+// (left alone when the file is shorter). A 21st line is an index error.
+void readFlagFile(ProgramState& state, const QString& path, QString& dataFileName);
 void writeFlagFile(const ProgramState& state, const QString& path, const QString& dataFileName);
 
 // custom.txt: pairs of lines, the last pair wins: CustomCodeName, then DeviceIndex.

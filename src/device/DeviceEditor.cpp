@@ -134,19 +134,15 @@ QStringList deviceRecordLines(const QString& name, const QString& size, const QS
     return lines;
 }
 
-QStringList readCatalogueLines(const QString& path) {
-    QStringList lines = readAllLines(path);
-    lines.resize(lines.size() - lines.size() % kDeviceRecordLines);
-    return lines;
-}
-
 int16_t placeRecord(QStringList& catalogue, const QStringList& record, bool append, int16_t index) {
+    const qsizetype unfinished = catalogue.size() % kDeviceRecordLines;
     if (append) {
+        catalogue.resize(catalogue.size() - unfinished);
         catalogue += record;
         return static_cast<int16_t>(catalogue.size() / kDeviceRecordLines - 1);
     }
     const qsizetype first = qsizetype{index} * kDeviceRecordLines;
-    if (index < 0 || first + kDeviceRecordLines > catalogue.size()) {
+    if (unfinished != 0 || index < 0 || first + kDeviceRecordLines > catalogue.size()) {
         throw ProgramError::indexOutOfRange();
     }
     for (int i = 0; i < kDeviceRecordLines; ++i) catalogue[first + i] = record[i];

@@ -62,9 +62,8 @@ QStringList deviceRecordLines(const QString& name, const QString& size, const QS
                               const std::array<int, 3>& pinLevels,
                               const std::array<int, 3>& addressingSources);
 
-// The lines of device.txt's whole records; lines of a last, unfinished record are not part of the
-// catalogue. Throws ProgramError when the file cannot be read.
-QStringList readCatalogueLines(const QString& path);
-// Puts the record in place of record `index`, or after the last record when appending, and
-// returns the index the record has now. Throws ProgramError for an index outside the catalogue.
+// Puts the record into the lines of device.txt in place of record `index`, or after the last whole
+// record when appending (the lines of an unfinished last record are dropped), and returns the index
+// the record has now. A replacement keeps the catalogue's length, which has no room for an
+// unfinished last record: it throws ProgramError for such a catalogue, as for an index outside it.
 int16_t placeRecord(QStringList& catalogue, const QStringList& record, bool append, int16_t index);

@@ -1,5 +1,8 @@
 #include "DeviceSelection.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "DeviceCatalogue.h"
 #include "LineFile.h"
 #include "Numbers.h"
@@ -105,8 +108,17 @@ void applyDeviceRecord(ProgramState& s, const QString& path, int16_t index, Devi
     }
 }
 
+int16_t blockBarMaximumFor(int32_t blockCount) {
+    const int32_t last = blockCount - 1;
+    if (last < INT16_MIN || last > INT16_MAX) throw ProgramError::overflow(QString::number(last));
+    return static_cast<int16_t>(std::max(0, last));
+}
+
 void deriveDeviceParameters(ProgramState& s) {
-    s.BlockCount = s.DeviceCapacity / 256;
+    // A size the board cannot be told would reach it as another size, 16777216 as 0.
+    if (s.DeviceCapacity < 0 || s.DeviceCapacity > 0xFFFFFF) {
+        throw ProgramError::overflow(QString::number(s.DeviceCapacity));
+    }
     const auto capacity = static_cast<uint32_t>(s.DeviceCapacity);
     s.CapacityBytes = {static_cast<uint8_t>(capacity % 256),
                        static_cast<uint8_t>((capacity % 65536) / 256),

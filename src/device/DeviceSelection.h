@@ -16,7 +16,12 @@ using DeviceLabels = std::array<QString, 3>;
 void applyDeviceRecord(ProgramState& state, const QString& path, int16_t index,
                        DeviceLabels& labels);
 
-// BlockCount, CapacityBytes and ControlBytes from the device fields and WriterCpu.
+// The block bar's maximum for a device of `blockCount` blocks: its last block, or 0 for a device
+// smaller than one block. Throws ProgramError when the bar's 16-bit range cannot count the blocks.
+int16_t blockBarMaximumFor(int32_t blockCount);
+
+// CapacityBytes and ControlBytes from the device fields and WriterCpu. Throws ProgramError, before
+// changing anything, when the size does not fit the three bytes the board is told.
 void deriveDeviceParameters(ProgramState& state);
 
 // WRITE needs page writes for a block or the whole memory; a single byte can always be written.

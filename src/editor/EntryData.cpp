@@ -4,6 +4,7 @@
 
 #include "DataImage.h"
 #include "HexText.h"
+#include "MessageText.h"
 
 QString funCodehexChange(const QString& text, const CodeTable& codeTable) {
     for (int i = 0; i < 256; ++i) {
@@ -51,25 +52,25 @@ TransferData readTransferData(const QString& text, bool hexEntry, const CodeTabl
 QString transferFaultMessage(const TransferData& data) {
     switch (data.fault) {
         case TransferData::Fault::BadHexCharacter:
-            return QStringLiteral("転写データーにエラーがあります。\r\n入力された【") +
-                   data.character +
-                   QStringLiteral(
-                       "】の文字は不正です。\r\n16進コード(半角0～9,A,B,C,D,E,F)"
-                       "で入力してください。");
+            return messageLines(
+                {QStringLiteral("転写データーにエラーがあります。"),
+                 QStringLiteral("入力された【") + data.character +
+                     QStringLiteral("】の文字は不正です。"),
+                 QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。")});
         case TransferData::Fault::OddOrEmptyHex:
-            return QStringLiteral(
-                "転写データーに、エラーがあります。\r\n文字数が偶数（１バイト）になっていません。\r"
-                "\n"
-                "16進コード(半角0～9,A,B,C,D,E,F)で修正してください。");
+            return messageLines(
+                {QStringLiteral("転写データーに、エラーがあります。"),
+                 QStringLiteral("文字数が偶数（１バイト）になっていません。"),
+                 QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で修正してください。")});
         case TransferData::Fault::UnknownCharacter:
-            return QStringLiteral("転写データーに、設定外の文字があります：【") + data.character +
-                   QStringLiteral(
-                       "】\r\ncode."
-                       "txtに設定した文字を使って下さい。\r\n変更処理を、実行せずに終了します。");
+            return messageLines({QStringLiteral("転写データーに、設定外の文字があります：【") +
+                                     data.character + QStringLiteral("】"),
+                                 QStringLiteral("code.txtに設定した文字を使って下さい。"),
+                                 QStringLiteral("変更処理を、実行せずに終了します。")});
         case TransferData::Fault::EmptyText:
-            return QStringLiteral(
-                "転写データーにエラーがあります。\r\n文字数が偶数（１バイト）になっていません。\r\n"
-                "1バイト以上のデーターを入力してください。");
+            return messageLines({QStringLiteral("転写データーにエラーがあります。"),
+                                 QStringLiteral("文字数が偶数（１バイト）になっていません。"),
+                                 QStringLiteral("1バイト以上のデーターを入力してください。")});
         case TransferData::Fault::None:
             break;
     }

@@ -8,6 +8,7 @@
 
 #include "CellBytes.h"
 #include "DataImage.h"
+#include "MessageText.h"
 #include "ProgramError.h"
 
 namespace BinaryFormat {
@@ -86,10 +87,11 @@ SaveResult save(const QString& path, const DataImage& image, const QString& endA
 }
 
 QString refusedEndAddressMessage(const QString& character) {
-    return QStringLiteral("EndAddressデーターにエラーがあります。\r\n入力された【") + character +
-           QStringLiteral("】の文字は不正です。\r\n") +
-           QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。\r\n") +
-           QStringLiteral("保存処理は停止します。");
+    return messageLines(
+        {QStringLiteral("EndAddressデーターにエラーがあります。"),
+         QStringLiteral("入力された【") + character + QStringLiteral("】の文字は不正です。"),
+         QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。"),
+         QStringLiteral("保存処理は停止します。")});
 }
 
 }  // namespace BinaryFormat

@@ -6,6 +6,7 @@
 #include "CellBytes.h"
 #include "DataImage.h"
 #include "LineFile.h"
+#include "MessageText.h"
 #include "ProgramError.h"
 
 namespace HexFormat {
@@ -243,17 +244,18 @@ void save(const QString& path, const DataImage& image, const HexComments& commen
 }
 
 QString recordErrorMessage(const QString& fileName, const QString& errorText, int line) {
-    return fileName + QStringLiteral("\r\n") + errorText + QStringLiteral("\r\n") +
-           QStringLiteral("【行数：%1 】読み取りを停止します。\r\n\r\n").arg(line) +
-           QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で\r\n") + fileName +
-           QStringLiteral(" の該当行が\r\n適正になるよう修正してください。\r\n") +
-           QStringLiteral("本アプリを終了し、ファイルを直接修正してください。");
+    return messageLines({fileName, errorText,
+                         QStringLiteral("【行数：%1 】読み取りを停止します。").arg(line), QString(),
+                         QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で"),
+                         fileName + QStringLiteral(" の該当行が"),
+                         QStringLiteral("適正になるよう修正してください。"),
+                         QStringLiteral("本アプリを終了し、ファイルを直接修正してください。")});
 }
 
 QString missingEndRecordMessage(const QString& fileName) {
-    return fileName + QStringLiteral("\r\nデーターの読み取りは終了しましたが\r\n") +
-           QStringLiteral("エンドレコード検出されませんでした。\r\n") +
-           QStringLiteral("データーの整合性をチェックしてください。\r\n");
+    return messageLines({fileName, QStringLiteral("データーの読み取りは終了しましたが"),
+                         QStringLiteral("エンドレコード検出されませんでした。"),
+                         QStringLiteral("データーの整合性をチェックしてください。"), QString()});
 }
 
 }  // namespace HexFormat

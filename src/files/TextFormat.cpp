@@ -5,6 +5,7 @@
 #include "DataImage.h"
 #include "HexText.h"
 #include "LineFile.h"
+#include "MessageText.h"
 
 namespace TextFormat {
 
@@ -42,22 +43,24 @@ void save(const QString& path, const DataImage& image) {
 }
 
 QString wrongLineLengthMessage(const QString& fileName, int line) {
-    return fileName + QStringLiteral(" ファイルの1行の文字数が\r\n32文字ではありません。\r\n") +
-           QStringLiteral("【行数：%1 】読み取りを停止します。\r\n\r\n").arg(line) +
-           QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で\r\n") + fileName +
-           QStringLiteral(" の該当行が\r\n32文字になるよう修正してください。\r\n") +
-           QStringLiteral("本アプリを終了し、ファイルを直接修正してください。");
+    return messageLines({fileName + QStringLiteral(" ファイルの1行の文字数が"),
+                         QStringLiteral("32文字ではありません。"),
+                         QStringLiteral("【行数：%1 】読み取りを停止します。").arg(line), QString(),
+                         QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で"),
+                         fileName + QStringLiteral(" の該当行が"),
+                         QStringLiteral("32文字になるよう修正してください。"),
+                         QStringLiteral("本アプリを終了し、ファイルを直接修正してください。")});
 }
 
 QString badCellMessage(const QString& fileName, int32_t address, const QString& cellText) {
-    return fileName + QStringLiteral(" ファイルの文字データーにエラーがあります。\r\n") +
-           QStringLiteral("【行数：%1  列数：%2  値：%3 】読み取りを停止します。\r\n\r\n")
-               .arg(address / 16 + 1)
-               .arg(address % 16 + 1)
-               .arg(cellText) +
-           QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で\r\n") + fileName +
-           QStringLiteral(" を修正してください。\r\n") +
-           QStringLiteral("本アプリを終了し、ファイルを直接修正してください。");
+    return messageLines({fileName + QStringLiteral(" ファイルの文字データーにエラーがあります。"),
+                         QStringLiteral("【行数：%1  列数：%2  値：%3 】読み取りを停止します。")
+                             .arg(address / 16 + 1)
+                             .arg(address % 16 + 1)
+                             .arg(cellText),
+                         QString(), QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で"),
+                         fileName + QStringLiteral(" を修正してください。"),
+                         QStringLiteral("本アプリを終了し、ファイルを直接修正してください。")});
 }
 
 }  // namespace TextFormat

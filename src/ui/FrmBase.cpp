@@ -129,11 +129,21 @@ void FrmBase::connectHandlers() {
                  [this] { cmdEditReverse_Click(); });
     singleEntryHeight_ = txtSetData->maximumHeight();
     lblMessage->installEventFilter(this);
+    flbFileList->installEventFilter(this);
     txtSetData->installEventFilter(this);
     for (QLineEdit* cell : txtData) cell->installEventFilter(this);
 }
 
 bool FrmBase::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == flbFileList && event->type() == QEvent::KeyPress) {
+        // The list moves first; landing on another file by keyboard is a click on that file.
+        const int before = flbFileList->currentRow();
+        static_cast<QObject*>(flbFileList)->event(event);
+        if (flbFileList->currentRow() != before) {
+            runHandler(QStringLiteral("flbFileList_Click"), [this] { flbFileList_Click(); });
+        }
+        return true;
+    }
     if (watched == txtSetData) {
         switch (event->type()) {
             case QEvent::FocusIn:

@@ -7,12 +7,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "Colours.h"
 #include "Dialogs.h"
 #include "EntryData.h"
 #include "FrmBase.h"
 #include "HexText.h"
+#include "MessageText.h"
 #include "ProgramState.h"
 
 namespace {
@@ -48,16 +50,25 @@ int FrmBase::entryLimit() const {
     return isHexEntry() ? limit : limit / 2;
 }
 
-// Every change of the box, typed or set here, runs txtSetData_Change.
+// Every change of the box, typed or set here, runs txtSetData_Change. A text set here is cut at
+// the box's limit, as if it had been appended.
 void FrmBase::setEntryText(const QString& text) {
-    txtSetData->setPlainText(text);
+    txtSetData->setPlainText(text.left(entryLimit()));
     txtSetData->moveCursor(QTextCursor::End);
 }
 
 void FrmBase::txtSetData_Change() {
     const QString text = txtSetData->toPlainText();
-    if (text.size() > entryLimit()) {
-        setEntryText(text.left(entryLimit()));
+    if (const qsizetype excess = text.size() - entryLimit(); excess > 0) {
+        // As in a box with a maximum length, an edit keeps only what fits: a keystroke into a full
+        // box changes nothing, a paste puts in its beginning. Typing and pasting leave the cursor
+        // after what they put in, so the excess stands just before it, and the cursor stays after
+        // what is kept.
+        QTextCursor cursor = txtSetData->textCursor();
+        const int end = cursor.position();
+        cursor.setPosition(static_cast<int>(std::max<qsizetype>(0, end - excess)));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();  // a further change, checked by these same steps
         return;
     }
     const bool hexEntry = isHexEntry();
@@ -67,15 +78,14 @@ void FrmBase::txtSetData_Change() {
                                ? funHexCheck(last)
                                : funCodehexChange(last, state_.CodeTable) != QStringLiteral("fff");
         if (!known) {
-            const QString message =
-                hexEntry ? QStringLiteral("入力した文字にエラーが有ります：【") + last +
-                               QStringLiteral(
-                                   "】\r\n16進コード(半角0～9,A,B,C,D,E,F)で入力してください。"
-                                   "\r\n入力を取り消します。")
-                         : QStringLiteral("転写データーに、設定外の文字があります：【") + last +
-                               QStringLiteral(
-                                   "】\r\ncode.txtに設定した文字を使って下さい。\r\n"
-                                   "入力を取り消します。");
+            const QString message = messageLines(
+                {hexEntry ? QStringLiteral("入力した文字にエラーが有ります：【") + last +
+                                QStringLiteral("】")
+                          : QStringLiteral("転写データーに、設定外の文字があります：【") + last +
+                                QStringLiteral("】"),
+                 hexEntry ? QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。")
+                          : QStringLiteral("code.txtに設定した文字を使って下さい。"),
+                 QStringLiteral("入力を取り消します。")});
             state_.ErrorAnswer = QString::number(dialogs_.showMessage(
                 message, QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning));
             setEntryText(text.left(text.size() - 1));

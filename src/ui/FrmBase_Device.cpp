@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <algorithm>
 
 #include "DeviceSelection.h"
 #include "FailureReport.h"
@@ -52,17 +52,21 @@ void FrmBase::subDeviceSelect(int16_t index) {
             s.CurrentStep = QStringLiteral("device.txtのオープン");
             DeviceLabels labels = {lblDevice[0]->text(), lblDevice[1]->text(),
                                    lblDevice[2]->text()};
+            // A line that fails leaves the labels as the lines before it wrote them.
+            const auto showLabels = qScopeGuard([&] {
+                for (int i = 0; i < 3; ++i) lblDevice[i]->setText(labels[i]);
+            });
             applyDeviceRecord(s, s.SettingsFolder + QStringLiteral("device.txt"), index, labels);
-            for (int i = 0; i < 3; ++i) lblDevice[i]->setText(labels[i]);
         },
         [&] { setWindowCaption(); },
         [&] {
-            deriveDeviceParameters(s);
+            s.BlockCount = s.DeviceCapacity / 256;  // a remainder lies outside every block
             fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
             // A device smaller than one block has no block to scroll to; the bar stays at 0,
             // where a reversed range would put it on block -1.
-            hscBlock->setMaximum(std::max<int16_t>(0, static_cast<int16_t>(s.BlockCount - 1)));
+            hscBlock->setMaximum(blockBarMaximumFor(s.BlockCount));
         },
+        [&] { deriveDeviceParameters(s); },
         [&] { subBlockDisplay(); },
         [&] {
             if (!txtEditAddress->text().isEmpty())

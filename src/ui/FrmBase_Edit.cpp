@@ -8,17 +8,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "Dialogs.h"
 #include "EntryData.h"
 #include "FrmBase.h"
+#include "MessageText.h"
 #include "ProgramState.h"
 #include "WindowsColour.h"
 
 namespace {
 
-const QString kAllDataDone = QStringLiteral(
-    "\r\nデーターの修正が可能です。\r\n【ALL DATA】チェックボックスは、解除しました。");
+// The lines after the first of the boxes that end an ALL DATA transfer.
+QString allDataEnded(const QString& firstLine) {
+    return messageLines({firstLine, QStringLiteral("データーの修正が可能です。"),
+                         QStringLiteral("【ALL DATA】チェックボックスは、解除しました。")});
+}
 
 }  // namespace
 
@@ -84,13 +89,14 @@ void FrmBase::plainTransfer(const QStringList& bytes) {
         subBlockDisplay();
         return;
     }
-    // The transfer reached the end of the device: the selection goes back where it began.
-    s.CurrentBlock -= 1;
+    // The transfer reached the end of the device: the selection goes back where it began, on the
+    // last block (block 0 also for a device smaller than one block).
+    s.CurrentBlock = std::max(0, s.CurrentBlock - 1);
     s.CurrentCell = startCell;
     s.CurrentAddress = s.CurrentBlock * 256 + startCell;
     txtEditAddress->setText(selectedCellAddressText());
-    const QString done = QStringLiteral(
-        "データー変更処理が最後まで終了しました。\r\n当ウィンドウを閉じて、ご確認下さい。");
+    const QString done = messageLines({QStringLiteral("データー変更処理が最後まで終了しました。"),
+                                       QStringLiteral("当ウィンドウを閉じて、ご確認下さい。")});
     showEditMessage(QStringLiteral("データー変更処理終了"),
                     isHexEntry() ? txtFileName->text() + done : done);
 }
@@ -115,9 +121,11 @@ void FrmBase::armAllData() {
     if (chkCaution[0]->isChecked()) {
         showEditMessage(
             QStringLiteral("ALL DATA変更処理"),
-            QStringLiteral("ALL DATA変更処理が選択されました。\r\n"
-                           "(修正は、処理終了まで出来ません）\r\n"
-                           "中止：【取消】 \u3000変更開始：再度【開始】ボタンを押して下さい。"));
+            messageLines(
+                {QStringLiteral("ALL DATA変更処理が選択されました。"),
+                 QStringLiteral("(修正は、処理終了まで出来ません）"),
+                 QStringLiteral(
+                     "中止：【取消】 \u3000変更開始：再度【開始】ボタンを押して下さい。")}));
     }
 }
 
@@ -134,7 +142,7 @@ void FrmBase::fillAllDataTransfer(const QStringList& bytes) {
     if (chkCaution[0]->isChecked()) {
         const QString done = isHexEntry() ? QStringLiteral("ALL DATA変更処理を完了しました")
                                           : QStringLiteral("ALL DATA変更処理を完了しました。");
-        showEditMessage(QStringLiteral("ALL DATA変更完了"), done + kAllDataDone);
+        showEditMessage(QStringLiteral("ALL DATA変更完了"), allDataEnded(done));
     }
 }
 
@@ -145,7 +153,7 @@ void FrmBase::cancelAllData() {
     setMessage(QString());
     if (chkCaution[0]->isChecked()) {
         showEditMessage(QStringLiteral("ALL DATA変更中止"),
-                        QStringLiteral("ALL DATA変更処理を中止しました。") + kAllDataDone);
+                        allDataEnded(QStringLiteral("ALL DATA変更処理を中止しました。")));
     }
 }
 

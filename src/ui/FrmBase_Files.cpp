@@ -14,6 +14,7 @@
 #include "FrmBase.h"
 #include "HexFormat.h"
 #include "HexText.h"
+#include "MessageText.h"
 #include "ProgramState.h"
 #include "SettingsFiles.h"
 #include "TextFormat.h"
@@ -45,9 +46,11 @@ void FrmBase::txtLastCount_Change() {
         const QString c = text.mid(i, 1);
         if (funHexCheck(c)) continue;
         dialogs_.showMessage(
-            QStringLiteral("EndAddressデーターにエラーがあります。\r\n入力された【") + c +
-                QStringLiteral("】の文字は不正です。\r\n16進コード(半角0～9,A,B,C,D,E,F)で"
-                               "入力してください。\r\n不正入力文字を削除します。"),
+            messageLines(
+                {QStringLiteral("EndAddressデーターにエラーがあります。"),
+                 QStringLiteral("入力された【") + c + QStringLiteral("】の文字は不正です。"),
+                 QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。"),
+                 QStringLiteral("不正入力文字を削除します。")}),
             QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
         txtLastCount->setText(text.left(i));
         return;
@@ -59,8 +62,9 @@ void FrmBase::txtLastCount_Change() {
 void FrmBase::cmdFileOperation_Click(int Index) {
     if (txtFileName->text().isEmpty()) {
         dialogs_.showMessage(
-            QStringLiteral("ファイル名が空白です。\r\n") +
-                QStringLiteral("ファイルを選択するか、ファイル名を記入してください。\r\n"),
+            messageLines({QStringLiteral("ファイル名が空白です。"),
+                          QStringLiteral("ファイルを選択するか、ファイル名を記入してください。"),
+                          QString()}),
             QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
         return;
     }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScopeGuard>
 #include <functional>
 
 #include "Colours.h"
@@ -18,6 +19,7 @@
 #include "FailureReport.h"
 #include "FileTypeRule.h"
 #include "FrmBase.h"
+#include "MessageText.h"
 #include "Numbers.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
@@ -62,7 +64,10 @@ void FrmBase::subSetup() {
         [&] { std::fill(s.EditMarks.begin(), s.EditMarks.end() - 1, false); },
         [&] {
             s.CurrentStep = QStringLiteral("flag.txtのオープン");
-            txtFileName->setText(readFlagFile(s, s.SettingsFolder + QStringLiteral("flag.txt")));
+            // The name read stays in the box also when a later line fails.
+            QString dataFileName;
+            const auto showName = qScopeGuard([&] { txtFileName->setText(dataFileName); });
+            readFlagFile(s, s.SettingsFolder + QStringLiteral("flag.txt"), dataFileName);
         },
         [&] {
             s.CurrentStep = QStringLiteral("custom.txtのオープン");
@@ -173,8 +178,8 @@ bool FrmBase::openPort() {
     prtLocal_.setPortNumber(toInteger32(state_.CommSettings[0]));
     const bool opened = prtLocal_.open();
     if (!opened) {
-        dialogs_.showMessage(QStringLiteral("通信ポートをオープンできませんでした。\r\n") +
-                                 QStringLiteral("通信条件を確認してください。"),
+        dialogs_.showMessage(messageLines({QStringLiteral("通信ポートをオープンできませんでした。"),
+                                           QStringLiteral("通信条件を確認してください。")}),
                              kApplicationTitle, MessageIcon::None);
     }
     showPortCaption(opened);

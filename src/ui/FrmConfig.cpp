@@ -183,7 +183,7 @@ void FrmConfig::comConfigSave_Click() {
     int16_t saved = 0;
     const bool written = report.run([&] {
         state_.CurrentStep = QStringLiteral("device.txtのオープン");
-        catalogue = readCatalogueLines(path);
+        catalogue = readAllLines(path);
         saved = placeRecord(catalogue, record, append, state_.DeviceIndex);
     }) && report.run([&] {
         state_.CurrentStep = QStringLiteral("device.txtの書き込み処理");

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "MessageText.h"
+
 namespace {
 
 QMessageBox::Icon toQtIcon(MessageIcon icon) {
@@ -21,7 +23,7 @@ QMessageBox::Icon toQtIcon(MessageIcon icon) {
 // Message texts are joined by CR LF; the box wants plain line feeds.
 QString forDisplay(const QString& text) {
     QString shown = text;
-    return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown.replace(kLineBreak, QStringLiteral("\n"));
 }
 
 }  // namespace

@@ -21,7 +21,9 @@ TEST(FlagFile, ReadsNineteenValuesAndTheFileName) {
     TempFolder folder;
     folder.writeLines("flag.txt", numbers(19, 100) << QStringLiteral("サンプル.txt"));
     ProgramState state;
-    EXPECT_EQ(readFlagFile(state, folder.path("flag.txt")), QStringLiteral("サンプル.txt"));
+    QString name;
+    readFlagFile(state, folder.path("flag.txt"), name);
+    EXPECT_EQ(name, QStringLiteral("サンプル.txt"));
     EXPECT_EQ(state.FlagTable[0], 100);
     EXPECT_EQ(state.FlagTable[18], 118);
     EXPECT_EQ(state.FlagTable[19], 0);
@@ -32,7 +34,9 @@ TEST(FlagFile, ShorterFileLeavesTheRestAndNoName) {
     folder.writeLines("flag.txt", {"1", "1"});
     ProgramState state;
     state.FlagTable[5] = 9;
-    EXPECT_EQ(readFlagFile(state, folder.path("flag.txt")), QString());
+    QString name;
+    readFlagFile(state, folder.path("flag.txt"), name);
+    EXPECT_EQ(name, QString());
     EXPECT_EQ(state.FlagTable[1], 1);
     EXPECT_EQ(state.FlagTable[5], 9);
 }
@@ -42,8 +46,10 @@ TEST(FlagFile, TwentyFirstLineIsAnIndexErrorAfterTheRestWasRead) {
     folder.writeLines("flag.txt", numbers(19, 1) << "name.txt"
                                                  << "extra");
     ProgramState state;
-    EXPECT_THROW(readFlagFile(state, folder.path("flag.txt")), std::out_of_range);
+    QString name;
+    EXPECT_THROW(readFlagFile(state, folder.path("flag.txt"), name), std::out_of_range);
     EXPECT_EQ(state.FlagTable[18], 19);
+    EXPECT_EQ(name, QStringLiteral("name.txt"));
 }
 
 TEST(FlagFile, RoundTripsThroughTheWriter) {
@@ -52,7 +58,9 @@ TEST(FlagFile, RoundTripsThroughTheWriter) {
     for (int i = 0; i < 20; ++i) state.FlagTable[i] = static_cast<int16_t>(i * 1000 - 9000);
     writeFlagFile(state, folder.path("flag.txt"), QStringLiteral("データ.hex"));
     ProgramState read;
-    EXPECT_EQ(readFlagFile(read, folder.path("flag.txt")), QStringLiteral("データ.hex"));
+    QString name;
+    readFlagFile(read, folder.path("flag.txt"), name);
+    EXPECT_EQ(name, QStringLiteral("データ.hex"));
     for (int i = 0; i < 19; ++i) EXPECT_EQ(read.FlagTable[i], state.FlagTable[i]);
     EXPECT_EQ(read.FlagTable[19], 0);  // line 20 holds the name, not entry 19
 }

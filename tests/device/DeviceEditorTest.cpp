@@ -100,17 +100,17 @@ TEST(DeviceChoices, ListsAreCutAtTheirFixedLines) {
 }
 
 TEST(DeviceRecords, ReplaceAppendAndAnIndexOutsideTheCatalogue) {
-    TempFolder folder;
     const QStringList a = deviceRecordLines("a", "256", "8", {0, 0, 0}, {0, 1, 2});
     const QStringList b = deviceRecordLines("b", "512", "16", {1, 0, 1}, {3, 1, 2});
     EXPECT_EQ(b, (QStringList{"b", "512", "16", "1", "0", "1", "3", "1", "2"}));
-    folder.writeLines("device.txt", a + a + QStringList{"partial", "1"});
-    QStringList catalogue = readCatalogueLines(folder.path("device.txt"));
-    EXPECT_EQ(catalogue.size(), 18);
+    QStringList catalogue = a + a + QStringList{"partial", "1"};
+    EXPECT_THROW(placeRecord(catalogue, b, false, 0), ProgramError);  // no room for the partial one
+    EXPECT_EQ(catalogue.size(), 20);
+    EXPECT_EQ(placeRecord(catalogue, b, true, 0), 2);  // an append drops it
+    EXPECT_EQ(catalogue.size(), 27);
 
     EXPECT_EQ(placeRecord(catalogue, b, false, 1), 1);
-    EXPECT_EQ(catalogue.mid(9), b);
-    EXPECT_EQ(placeRecord(catalogue, b, true, 0), 2);
+    EXPECT_EQ(catalogue.mid(9, 9), b);
     EXPECT_EQ(placeRecord(catalogue, b, true, 0), 3);
     EXPECT_EQ(catalogue.size(), 36);
     EXPECT_EQ(catalogue.mid(0, 9), a);

@@ -85,7 +85,6 @@ TEST(DeviceParameters, ControlBytesFollowPinsSourcesAndController) {
     deriveDeviceParameters(state);
     EXPECT_EQ(state.ControlBytes, (std::array<uint8_t, 4>{0xA2, 0xAA, 0x29, 0x00}));
     EXPECT_EQ(state.CapacityBytes, (std::array<uint8_t, 3>{0x00, 0x00, 0x02}));
-    EXPECT_EQ(state.BlockCount, 512);
 
     state.WriterCpu = QStringLiteral("PIC16F88");
     deriveDeviceParameters(state);
@@ -98,7 +97,7 @@ TEST(DeviceParameters, ControlBytesFollowPinsSourcesAndController) {
     EXPECT_EQ(state.ControlBytes, (std::array<uint8_t, 4>{0xAC, 0xAC, 0x26, 0x00}));
 }
 
-TEST(DeviceParameters, UnknownControllerLeavesThePinPatternAndTinyDevicesHaveNoBlock) {
+TEST(DeviceParameters, UnknownControllerLeavesThePinPattern) {
     ProgramState state;
     state.ControlBytes = {0, 0, 0x55, 0x66};
     state.DeviceCapacity = 200;
@@ -106,7 +105,24 @@ TEST(DeviceParameters, UnknownControllerLeavesThePinPatternAndTinyDevicesHaveNoB
     state.WriterCpu = QStringLiteral("pic18f2550");
     deriveDeviceParameters(state);
     EXPECT_EQ(state.ControlBytes, (std::array<uint8_t, 4>{0xA0, 0xAC, 0x55, 0x66}));
-    EXPECT_EQ(state.BlockCount, 0);
+}
+
+TEST(DeviceParameters, SizesTheBoardOrTheBlockBarCannotTakeFail) {
+    EXPECT_EQ(blockBarMaximumFor(512), 511);
+    EXPECT_EQ(blockBarMaximumFor(32768), 32767);
+    EXPECT_EQ(blockBarMaximumFor(0), 0);  // smaller than one block
+    EXPECT_THROW(blockBarMaximumFor(65536), ProgramError);
+
+    ProgramState state;
+    state.CapacityBytes = {1, 2, 3};
+    for (int32_t size : {16777216, -1}) {
+        state.DeviceCapacity = size;
+        EXPECT_THROW(deriveDeviceParameters(state), ProgramError) << size;
+        EXPECT_EQ(state.CapacityBytes, (std::array<uint8_t, 3>{1, 2, 3}));
+    }
+    state.DeviceCapacity = 16777215;
+    deriveDeviceParameters(state);
+    EXPECT_EQ(state.CapacityBytes, (std::array<uint8_t, 3>{0xFF, 0xFF, 0xFF}));
 }
 
 TEST(DeviceParameters, WriteNeedsAPageSizeExceptForOneByte) {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextCursor>
 
 #include "Colours.h"
 #include "ProgramFolder.h"
@@ -72,6 +73,36 @@ TEST_F(Editor, HexEntryKeepsCaseRefusesWrongCharactersAndStopsAtOneRow) {
     EXPECT_TRUE(fx.control<QRadioButton>("optEdit(0)")->isEnabled());
 }
 
+TEST_F(Editor, FullBoxKeepsOnlyWhatFitsOfAnEditWhereverTheCursorIs) {
+    struct Row {
+        const char* before;
+        int cursor;
+        const char* input;
+        bool paste;
+        const char* after;
+        int cursorAfter;
+    };
+    const Row rows[] = {
+        {"0123456789ABCDEF0123456789ABCDEF", 4, "F", false, "0123456789ABCDEF0123456789ABCDEF", 4},
+        {"0123456789ABCDEF0123456789AB", 2, "CDEF55", true, "01CDEF23456789ABCDEF0123456789AB", 6},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.input);
+        entry->setPlainText(QString::fromLatin1(row.before));
+        QTextCursor cursor = entry->textCursor();
+        cursor.setPosition(row.cursor);
+        entry->setTextCursor(cursor);
+        if (row.paste) {
+            entry->insertPlainText(QString::fromLatin1(row.input));
+        } else {
+            type(QString::fromLatin1(row.input));
+        }
+        EXPECT_EQ(entry->toPlainText(), QString::fromLatin1(row.after));
+        EXPECT_EQ(entry->textCursor().position(), row.cursorAfter);
+    }
+    EXPECT_TRUE(fx.dialogs.shown.isEmpty());
+}
+
 TEST_F(Editor, TextEntryStopsAtSixteenCharactersAndWritesTableIndices) {
     click("cmdEdit(1)");  // the options come back once the box is empty
     fx.control<QRadioButton>("optEdit(1)")->click();
@@ -117,20 +148,44 @@ TEST_F(Editor, BadTransferDataIsRefusedAndChangesNothing) {
 }
 
 TEST_F(Editor, TransferAtTheEndOfTheDeviceDropsTheRestAndReturns) {
-    selectDevice(k24C02);
-    select(0xFE);
-    type(QStringLiteral("01020304"));
-    click("cmdEdit(0)");
-    EXPECT_EQ(cell(0xFE) + cell(0xFF), QStringLiteral("0102"));
-    EXPECT_NE(cell(0x100), QStringLiteral("03"));
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("データー変更処理終了"));
+    struct Row {
+        const char* size;
+        int32_t start;
+        const char* entry;
+        int written;  // bytes
+    };
+    const Row rows[] = {
+        {"256", 0xFE, "01020304", 2},
+        // Smaller than one block: every transfer ends at the end of the device, on block 0.
+        {"128", 0x7E, "05060708", 2},
+        {"128", 0x10, "09", 1},
+        {"128", 0xC0, "0A", 0},  // a cell beyond the device takes nothing
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.entry);
+        folder.replaceSettingLine("device.txt", k24C02 * 9 + 1, row.size);
+        selectDevice(k24C04);
+        selectDevice(k24C02);
+        fx.dialogs.shown.clear();
+        select(row.start);
+        click("cmdEdit(1)");
+        type(row.entry);
+        const QString after = cell(row.start + row.written);
+        click("cmdEdit(0)");
+        const QString entry = QString::fromLatin1(row.entry);
+        for (int i = 0; i < row.written; ++i) EXPECT_EQ(cell(row.start + i), entry.mid(2 * i, 2));
+        EXPECT_EQ(cell(row.start + row.written), after);
+        ASSERT_EQ(fx.dialogs.shown.size(), 1);
+        EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("データー変更処理終了"));
+        EXPECT_EQ(fx.state->CurrentAddress, row.start);
+        EXPECT_EQ(fx.state->CurrentBlock, 0);
+        EXPECT_EQ(editAddress(),
+                  QStringLiteral("0x") +
+                      QStringLiteral("%1").arg(row.start, 4, 16, QChar(u'0')).toUpper());
+    }
     EXPECT_EQ(fx.dialogs.shown[0].text,
               QStringLiteral("sample.txtデーター変更処理が最後まで終了しました。\r\n"
                              "当ウィンドウを閉じて、ご確認下さい。"));
-    EXPECT_EQ(fx.state->CurrentAddress, 0xFE);
-    EXPECT_EQ(fx.state->CurrentBlock, 0);
-    EXPECT_EQ(editAddress(), QStringLiteral("0x00FE"));
 }
 
 TEST_F(Editor, TransferAcrossABlockMovesTheView) {

@@ -116,6 +116,19 @@ TEST_F(FileOperation, ListClickChoosesTheFormatAndCaptionButTypingDoesNot) {
     EXPECT_EQ(fx.window->windowTitle(), caption);
 }
 
+TEST_F(FileOperation, ArrowKeysInTheListActAsAClick) {
+    clickListed(QStringLiteral("a.bin"));
+    clickListed(QStringLiteral("b.hex"));
+    auto* list = fx.control<QListWidget>("flbFileList");
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(name()->text(), QStringLiteral("a.bin"));
+    EXPECT_EQ(fx.state->FileTypeName, QStringLiteral("Binary Format"));
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(name()->text(), QStringLiteral("b.hex"));
+    EXPECT_EQ(fx.state->FileTypeName, QStringLiteral("HEX Format"));
+    EXPECT_TRUE(fx.window->windowTitle().endsWith(QStringLiteral("/ File: b.hex】")));
+}
+
 TEST_F(FileOperation, EndAddressKeepsOnlyTheHexadecimalStart) {
     auto* end = fx.control<QLineEdit>("txtLastCount");
     end->setText(QStringLiteral("1G2"));

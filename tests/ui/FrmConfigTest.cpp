@@ -166,3 +166,22 @@ TEST(DeviceEditorFailures, CatalogueThatCannotBeReadIsReportedAndTheListKeepsIts
     EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->count(), 11);
     EXPECT_FALSE(QFile::exists(folder.path("設定/device.txt")));
 }
+
+TEST(DeviceEditorFailures, ReplaceWithAnUnfinishedLastRecordIsReportedAndWritesNothing) {
+    ProgramFolder folder;
+    folder.writeSetting("device.txt", folder.settingLines("device.txt") << "24C01"
+                                                                        << "128");
+    const QStringList catalogue = folder.settingLines("device.txt");
+    MainWindowFixture fx(folder);
+    fx.start();
+    FrmConfig editor(*fx.state, fx.dialogs, *fx.window);
+    editor.Form_Load();
+    editor.optConfigSaveOption[0]->setChecked(true);
+    editor.comConfigSave->click();
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(QStringLiteral(
+        "device.txtのオープンに失敗しました。\r\nインデックスが有効範囲にありません")));
+    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("comConfigSave"));
+    EXPECT_EQ(folder.settingLines("device.txt"), catalogue);
+    EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->count(), 12);
+}

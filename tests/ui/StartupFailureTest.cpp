@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <functional>
 
@@ -147,6 +149,14 @@ TEST(StartupFailureRecovery, RetrySucceedsOnceTheFileIsBack) {
     EXPECT_EQ(state.ColorTable[0], colours[0].toInt());
 }
 
+TEST(StartupFailureRecovery, CancelKeepsTheFileNameReadBeforeTheFailingLine) {
+    ProgramFolder folder;
+    folder.writeSetting("flag.txt", folder.settingLines("flag.txt") << "0");
+    MainWindowFixture fx(folder);
+    fx.start();  // Cancel
+    EXPECT_EQ(fx.control<QLineEdit>("txtFileName")->text(), QStringLiteral("sample.txt"));
+}
+
 TEST(StartupFailureRecovery, FaultyDeviceRecordIsReportedByTheSelectionAndStartupGoesOn) {
     ProgramFolder folder;
     folder.replaceSettingLine("device.txt", SampleDevice::k24C256 * 9 + 3,
@@ -158,4 +168,38 @@ TEST(StartupFailureRecovery, FaultyDeviceRecordIsReportedByTheSelectionAndStartu
     EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
         QStringLiteral("device.txtのオープンに失敗しました\r\nオーバーフロー")));
     EXPECT_TRUE(fx.state->SetupDone);
+}
+
+// A faulty record of the 24C02 met by a selection made in the list: the selection stops at the
+// failing line or value, and what it set before stays.
+TEST(DeviceSelectionFailure, KeepsTheLabelsAndValuesSetBeforeTheFailure) {
+    struct Row {
+        int line;  // in the record
+        const char* value;
+        const char* sizeLabel;
+        const char* levelLabel;
+        int32_t blockCount;
+    };
+    const Row rows[] = {
+        {4, "300", "Size=256byt Page=8byt", "A0=L", 128},  // A1 does not fit a byte
+        {1, "16777216", "Size=16777216byt Page=8byt", "A0=L A1=L A2=L", 65536},  // nor the board
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value);
+        ProgramFolder folder;
+        folder.replaceSettingLine("device.txt", SampleDevice::k24C02 * 9 + row.line, row.value);
+        MainWindowFixture fx(folder);
+        fx.start();
+        const auto capacityBytes = fx.state->CapacityBytes;
+        fx.selectDevice(SampleDevice::k24C02);
+
+        ASSERT_EQ(fx.dialogs.shown.size(), 1);
+        EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("subDeviceSelect"));
+        EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+            QStringLiteral("device.txtのオープンに失敗しました\r\nオーバーフロー")));
+        EXPECT_EQ(fx.control<QLabel>("lblDevice(0)")->text(), QString::fromUtf8(row.sizeLabel));
+        EXPECT_EQ(fx.control<QLabel>("lblDevice(1)")->text(), QString::fromUtf8(row.levelLabel));
+        EXPECT_EQ(fx.state->BlockCount, row.blockCount);
+        EXPECT_EQ(fx.state->CapacityBytes, capacityBytes);
+    }
 }
