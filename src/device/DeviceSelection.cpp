@@ -111,6 +111,8 @@ void applyDeviceRecord(ProgramState& s, const QString& path, int16_t index, Devi
 int16_t blockBarMaximumFor(int32_t blockCount) {
     const int32_t last = blockCount - 1;
     if (last < INT16_MIN || last > INT16_MAX) throw ProgramError::overflow(QString::number(last));
+    // A device smaller than one block has no block to scroll to; the bar stays at 0, where a
+    // reversed range would put it on block -1.
     return static_cast<int16_t>(std::max(0, last));
 }
 

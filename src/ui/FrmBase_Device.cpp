@@ -62,8 +62,6 @@ void FrmBase::subDeviceSelect(int16_t index) {
         [&] {
             s.BlockCount = s.DeviceCapacity / 256;  // a remainder lies outside every block
             fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
-            // A device smaller than one block has no block to scroll to; the bar stays at 0,
-            // where a reversed range would put it on block -1.
             hscBlock->setMaximum(blockBarMaximumFor(s.BlockCount));
         },
         [&] { deriveDeviceParameters(s); },

@@ -19,7 +19,7 @@
 
 namespace {
 
-// The lines after the first of the boxes that end an ALL DATA transfer.
+// A box that ends an ALL DATA transfer: its own first line, then the two lines both share.
 QString allDataEnded(const QString& firstLine) {
     return messageLines({firstLine, QStringLiteral("データーの修正が可能です。"),
                          QStringLiteral("【ALL DATA】チェックボックスは、解除しました。")});
