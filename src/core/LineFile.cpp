@@ -2,27 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
+#include "AtomicSave.h"
 #include "ProgramError.h"
-
-namespace {
-constexpr const char* kCodePage = "windows-31j";
-}
-
-QString decodeCp932(const QByteArray& bytes) {
-    QStringDecoder decoder(kCodePage);
-    if (!decoder.isValid()) return QString::fromLocal8Bit(bytes);
-    return decoder.decode(bytes);
-}
-
-QByteArray encodeCp932(const QString& text) {
-    QStringEncoder encoder(kCodePage);
-    if (!encoder.isValid()) return text.toLocal8Bit();
-    return encoder.encode(text);
-}
 
 LineReader::LineReader(const QString& path) {
     QFile file(path);
@@ -62,10 +44,5 @@ void writeLines(const QString& path, const QStringList& lines) {
         text += line;
         text += QStringLiteral("\r\n");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw ProgramError::cannotWrite(path, file.errorString());
-    const QByteArray bytes = encodeCp932(text);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        throw ProgramError::cannotWrite(path, file.errorString());
-    }
+    saveAtomically(path, encodeCp932(text));
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Cp932.h"
+
 // Settings and text data files are CP932 with CR LF line ends. The conversion happens here and
 // nowhere else; the rest of the program works on QString lines.
 
@@ -28,10 +30,7 @@ private:
 // Every line of a file; throws ProgramError when it does not exist or cannot be read.
 QStringList readAllLines(const QString& path);
 
-// Writes every line followed by CR LF, through a temporary file that replaces the target only
-// when everything was written, so a failed save never leaves a half-written file.
-// Throws ProgramError when the file cannot be written.
+// Writes every line followed by CR LF, replacing the file only once all of it is on the disk.
+// Throws ProgramError when a line holds a character CP932 cannot (before anything is written) or
+// when the file cannot be written.
 void writeLines(const QString& path, const QStringList& lines);
-
-QString decodeCp932(const QByteArray& bytes);
-QByteArray encodeCp932(const QString& text);

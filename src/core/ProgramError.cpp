@@ -12,6 +12,15 @@ ProgramError ProgramError::cannotWrite(const QString& path, const QString& reaso
     return ProgramError(QStringLiteral("ファイルに書き込めません。 (%1: %2)").arg(path, reason));
 }
 
+ProgramError ProgramError::unencodable(const QString& character) {
+    const char32_t point = character.size() == 2
+                               ? QChar::surrogateToUcs4(character[0], character[1])
+                               : character[0].unicode();
+    return ProgramError(
+        QStringLiteral("「%1」(U+%2) はShift-JISで表せない文字なので書き込めません。")
+            .arg(character, QString::number(point, 16).toUpper().rightJustified(4, u'0')));
+}
+
 ProgramError ProgramError::inputPastEnd() {
     return ProgramError(QStringLiteral("ファイルの終わりを越えて読み込もうとしました。"));
 }

@@ -15,6 +15,7 @@ public:
     static ProgramError fileNotFound(const QString& path);
     static ProgramError cannotOpen(const QString& path, const QString& reason);
     static ProgramError cannotWrite(const QString& path, const QString& reason);
+    static ProgramError unencodable(const QString& character);
     static ProgramError inputPastEnd();
     static ProgramError typeMismatch(const QString& text);
     static ProgramError overflow(const QString& text);

@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 
+#include "AtomicSave.h"
 #include "CellBytes.h"
 #include "DataImage.h"
 #include "MessageText.h"
@@ -31,10 +31,10 @@ const std::array<std::array<char16_t, 2>, 256>& byteTexts() {
 }  // namespace
 
 int32_t load(const QString& path, DataImage& image) {
-    image.fill(u"00");
     QFile file(path);
     if (!file.exists() || QFileInfo(path).isDir()) throw ProgramError::fileNotFound(path);
     if (!file.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file.errorString());
+    image.fill(u"00");  // only once the file is open: a failed open leaves the image as it was
     const QByteArray bytes = file.read(kMaxBytes);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {
         throw ProgramError::cannotOpen(path, file.errorString());
@@ -78,11 +78,7 @@ SaveResult save(const QString& path, const DataImage& image, const QString& endA
     for (int32_t k = 0; k < count; ++k) {
         bytes[k] = static_cast<char>(CellBytes::byteForWriting(image, k, cell));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw ProgramError::cannotWrite(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        throw ProgramError::cannotWrite(path, file.errorString());
-    }
+    saveAtomically(path, bytes);
     return {SaveResult::Outcome::Written, {}, count};
 }
 

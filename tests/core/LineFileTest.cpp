@@ -45,3 +45,19 @@ TEST(WriteLines, UnwritableTargetThrowsAndLeavesNothingBehind) {
     TempFolder folder;
     EXPECT_THROW(writeLines(folder.path("no/such/folder/x.txt"), {"1"}), ProgramError);
 }
+
+TEST(WriteLines, LinesReadAndWrittenBackKeepTheirBytes) {
+    TempFolder folder;
+    const QByteArray bytes("; \x80\xA0\xFD caf\xC3\xA9\r\n\x1A\x81\xAD\x81\r\nok\r\n");
+    folder.writeBytes("in.txt", bytes);
+    writeLines(folder.path("out.txt"), readAllLines(folder.path("in.txt")));
+    EXPECT_EQ(folder.readBytes("out.txt"), bytes);
+}
+
+TEST(WriteLines, TextCp932CannotHoldIsRefusedBeforeAnythingIsWritten) {
+    TempFolder folder;
+    folder.writeBytes("flag.txt", "old\r\n");
+    EXPECT_THROW(writeLines(folder.path("flag.txt"), {"0", QStringLiteral("café.txt")}),
+                 ProgramError);
+    EXPECT_EQ(folder.readBytes("flag.txt"), QByteArray("old\r\n"));
+}
