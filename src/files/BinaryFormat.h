@@ -10,9 +10,9 @@ namespace BinaryFormat {
 
 constexpr int32_t kMaxBytes = 0x20000;
 
-// Sets the whole image to "00", then stores the file's first bytes (at most kMaxBytes) as two
-// upper-case digits each. Returns how many bytes were taken. Throws ProgramError when the file
-// cannot be read.
+// Once the file is open, sets the whole image to "00", then stores the file's first bytes (at
+// most kMaxBytes) as two upper-case digits each. Returns how many bytes were taken. Throws
+// ProgramError when the file cannot be opened (the image untouched) or read.
 int32_t load(const QString& path, DataImage& image);
 
 // The EndAddress text after a load: the last address loaded, upper-case hexadecimal without

@@ -160,10 +160,10 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
 }
 
 LoadResult load(const QString& path, DataImage& image, HexComments& comments) {
-    // Bytes no record covers read as erased.
+    LineReader reader(path);
+    // Only an opened file changes anything. Bytes no record covers read as erased.
     image.fill(u"FF");
     comments = {};
-    LineReader reader(path);
     ReadState state;
     LoadResult result;
     for (int line = 1; !reader.atEnd(); ++line) {

@@ -59,9 +59,9 @@ struct LoadResult {
     std::optional<HexRecordType> recordType;  // the option to select; unset: leave it alone
 };
 
-// Fills the image with "FF", empties the comment lists, then reads the file line by line up to
-// the first faulty line. Records before that line stay in the image. Throws ProgramError when
-// the file cannot be read, and as readLine does.
+// Once the file is open, fills the image with "FF", empties the comment lists, then reads the
+// file line by line up to the first faulty line. Records before that line stay in the image.
+// Throws ProgramError when the file cannot be read (the image untouched), and as readLine does.
 LoadResult load(const QString& path, DataImage& image, HexComments& comments);
 
 // Writes comment list 0, one data record per 16-byte group for the span between its first and

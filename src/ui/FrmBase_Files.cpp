@@ -172,12 +172,13 @@ void FrmBase::loadDataFile() {
     bool loaded = false;
     const bool finished = report.run([&] { loaded = readDataFile(fileName); });
     setFileButtonsIdle();
+    // A load that stops part-way keeps what it has read, so the grid shows the image either way.
+    subBlockDisplay();
     if (!finished) return;
     if (!loaded) {
         setMessage(QString());
         return;
     }
-    subBlockDisplay();
     setMessageColour(MessageColour::Information);
     setMessage(fileName + QStringLiteral(" Open OK "));
 }

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "FileSizeLimit.h"
 #include "ProgramFolder.h"
 
 namespace {
@@ -26,6 +27,9 @@ protected:
     QPushButton* right() const { return fx.control<QPushButton>("cmdFileOperation(1)"); }
     QLineEdit* name() const { return fx.control<QLineEdit>("txtFileName"); }
     QString message() const { return fx.control<QLabel>("lblMessage")->text(); }
+    QString shownCell(int i) const {
+        return fx.control<QLineEdit>(QStringLiteral("txtData(%1)").arg(i))->text();
+    }
     void clickListed(const QString& file) {
         auto* list = fx.control<QListWidget>("flbFileList");
         list->addItem(file);
@@ -195,4 +199,55 @@ TEST_F(FileOperation, BinaryLoadShowsTheLastAddressAndARefusedEndAddressKeepsThe
     EXPECT_TRUE(fx.dialogs.shown[0].text.endsWith(QStringLiteral("保存処理は停止します。")));
     EXPECT_EQ(right()->text(), QStringLiteral("開始"));
     EXPECT_EQ(message(), QStringLiteral("【開始】を押して【保存】開始"));
+}
+
+TEST_F(FileOperation, AFailedOpenChangesOnlyWhatWasReadAndTheGridShowsIt) {
+    const struct {
+        const char* file;
+        QStringList lines;  // none: the file does not exist
+        const char* first;  // cells 0 and 16 afterwards
+        const char* seventeenth;
+    } cases[] = {
+        {"none.hex", {}, "5A", "5A"},
+        {"none.bin", {}, "5A", "5A"},
+        {"sum.hex", {":0100000041BE", ":0100100041BF"}, "41", "FF"},    // refused record
+        {"type.hex", {":0100000041BE", ":0200000410ZZ00"}, "41", "FF"},  // failure report
+        {"short.txt", {QString(32, u'4'), "4444"}, "44", "5A"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        fx.state->Image.set(0, u"5A");
+        fx.state->Image.set(16, u"5A");
+        fx.window->subBlockDisplay();
+        if (!c.lines.isEmpty()) folder.writeData(c.file, c.lines);
+        clickListed(c.file);
+        left()->click();
+        left()->click();
+        EXPECT_EQ(fx.state->Image.at(0) + fx.state->Image.at(16),
+                  QString::fromLatin1(c.first) + c.seventeenth);
+        EXPECT_EQ(shownCell(0) + shownCell(16), QString::fromLatin1(c.first) + c.seventeenth);
+        EXPECT_NE(message(), c.file + QStringLiteral(" Open OK "));
+    }
+}
+
+TEST_F(FileOperation, ASaveTheDiskRefusesSaysWhyAndKeepsThePreviousFile) {
+    fx.control<QLineEdit>("txtLastCount")->setText(QStringLiteral("FF"));
+    for (const char* file : {"data.txt", "data.hex", "data.bin"}) {
+        SCOPED_TRACE(file);
+        fx.dialogs.shown.clear();
+        folder.writeDataBytes(file, "previous\r\n");
+        clickListed(file);
+        right()->click();
+        {
+            const FileSizeLimit limit(200);  // room for flag.txt, not for the data
+            right()->click();
+        }
+        ASSERT_EQ(fx.dialogs.shown.size(), 1);
+        EXPECT_EQ(fx.dialogs.shown[0].text,
+                  file + QStringLiteral("の書き込み処理に失敗しました\r\nファイルに書き込めません。 (") +
+                      fx.state->DataFolder + file +
+                      QStringLiteral(": ファイルが大きすぎます)"));
+        EXPECT_EQ(folder.dataBytes(file), QByteArray("previous\r\n"));
+        EXPECT_NE(message(), file + QStringLiteral(" Save OK"));
+    }
 }
