@@ -146,7 +146,9 @@ TEST_F(FileOperation, EndAddressKeepsOnlyTheHexadecimalStart) {
 }
 
 TEST_F(FileOperation, HexFilesBringTheirCommentsAndRecordTypeAndGoBackOut) {
-    folder.writeData("rom.hex", {"; made by hand", ":020000021000EC", ":0100100041AE", "; tail"});
+    // The tail comment holds bytes no code page 932 reader decodes: UTF-8 text and stray bytes.
+    const QByteArray tail("; caf\xC3\xA9 \x80\xA0\xFD\r\n");
+    folder.writeDataBytes("rom.hex", "; made by hand\r\n:020000021000EC\r\n:0100100041AE\r\n" + tail);
     clickListed(QStringLiteral("rom.hex"));
     left()->click();
     left()->click();
@@ -160,15 +162,14 @@ TEST_F(FileOperation, HexFilesBringTheirCommentsAndRecordTypeAndGoBackOut) {
     EXPECT_TRUE(fx.control<QRadioButton>("optHexRecordType(0)")->isChecked());
     EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(0)")->currentText(),
               QStringLiteral("; made by hand"));
-    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->currentText(),
-              QStringLiteral("; tail"));
+    EXPECT_EQ(fx.control<QComboBox>("cmbFileErrorList(1)")->count(), 1);
 
     name()->setText(QStringLiteral("out.hex"));
     right()->click();
     right()->click();
     EXPECT_EQ(message(), QStringLiteral("out.hex Save OK"));
-    EXPECT_EQ(folder.dataLines("out.hex"), (QStringList{"; made by hand", ":020000021000EC",
-                                                        ":0100100041AE", ":00000001FF", "; tail"}));
+    EXPECT_EQ(folder.dataBytes("out.hex"),
+              "; made by hand\r\n:020000021000EC\r\n:0100100041AE\r\n:00000001FF\r\n" + tail);
 }
 
 TEST_F(FileOperation, BinaryLoadShowsTheLastAddressAndARefusedEndAddressKeepsTheSaveAnnounced) {
