@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "FrmBase.h"
+#include "ProgramLocation.h"
 #include "ProgramState.h"
 #include "QtDialogs.h"
 #include "QtSerialPort.h"
@@ -33,11 +34,18 @@ void useJapaneseGothicFont(QApplication& app) {
 int runProgram(int argc, char** argv, const std::function<void()>& afterShown) {
     QApplication app(argc, argv);
     useJapaneseGothicFont(app);
+    // Names the per-user folder, whatever the executable is called.
+    QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
+    const ProgramLocation location = locateProgramFolder();
+    for (const QString& file : location.notSeeded) {
+        qWarning("tavelin: could not copy the sample %s to %s", qPrintable(file),
+                 qPrintable(location.folder));
+    }
 
     auto state = std::make_unique<ProgramState>();
     QtDialogs dialogs;
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    QtSerialPort prtLocal(programFolder + QStringLiteral("/設定/"));
+    const QString& programFolder = location.folder;
+    QtSerialPort prtLocal(programFolder + QStringLiteral("設定/"));
     FrmBase frmBase(*state, dialogs, prtLocal, programFolder);
     dialogs.setParentWindow(&frmBase);
 
