@@ -18,6 +18,12 @@ public:
     virtual ~Dialogs() = default;
     // A box with an OK button only; returns Answer::Ok.
     virtual int showMessage(const QString& text, const QString& title, MessageIcon icon) = 0;
+    // The same with `detail` behind the box's details button (why, and what to do about it).
+    // Dialogs that show no details may leave it out.
+    virtual int showMessageWithDetail(const QString& text, const QString& title, MessageIcon icon,
+                                      const QString& /*detail*/) {
+        return showMessage(text, title, icon);
+    }
     // A box with Retry and Cancel and the warning icon; returns Answer::Retry or Answer::Cancel.
     virtual int askRetryCancel(const QString& text, const QString& title) = 0;
 };

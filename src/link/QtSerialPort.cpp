@@ -8,6 +8,20 @@
 
 namespace {
 
+SerialPort::OpenFailure::Kind failureKind(QSerialPort::SerialPortError error) {
+    using Kind = SerialPort::OpenFailure::Kind;
+    switch (error) {
+        case QSerialPort::NoError:
+            return Kind::None;
+        case QSerialPort::DeviceNotFoundError:
+            return Kind::Missing;
+        case QSerialPort::PermissionError:
+            return Kind::PermissionDenied;
+        default:
+            return Kind::Other;
+    }
+}
+
 // Errors that say the line itself is gone or unusable, as opposed to a refused open or setting.
 bool isLineFailure(int error) {
     return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
@@ -16,26 +30,30 @@ bool isLineFailure(int error) {
 
 }  // namespace
 
-QString portDevicePath(const QString& settingsFolder, int32_t number) {
-    const QString name = QStringLiteral("COM%1").arg(number);
-    if (!settingsFolder.isEmpty()) {
-        const QFileInfo link(settingsFolder + name);
+QString portLinkPath(const QString& settingsFolder, int32_t number) {
+    if (settingsFolder.isEmpty()) return {};
+    const QFileInfo link(settingsFolder + QStringLiteral("COM%1").arg(number));
 #ifdef Q_OS_WIN
-        // COM<n> names the device in every Windows folder, so only a real link counts there.
-        const bool present = link.isSymLink();
+    // COM<n> names the device in every Windows folder, so only a real link counts there.
+    const bool present = link.isSymLink();
 #else
-        const bool present = link.isSymLink() || link.exists();
+    const bool present = link.isSymLink() || link.exists();
 #endif
-        if (present) {
-            // QSerialPort wants the device itself, so follow the link and any chain behind it. A
-            // dangling link keeps its old target: that open fails visibly instead of quietly
-            // taking some other port under the same number.
-            const QString device = link.canonicalFilePath();
-            return device.isEmpty() ? link.symLinkTarget() : device;
-        }
+    return present ? link.filePath() : QString();
+}
+
+QString portDevicePath(const QString& settingsFolder, int32_t number) {
+    const QString linkPath = portLinkPath(settingsFolder, number);
+    if (!linkPath.isEmpty()) {
+        // QSerialPort wants the device itself, so follow the link and any chain behind it. A
+        // dangling link keeps its old target: that open fails visibly instead of quietly taking
+        // some other port under the same number.
+        const QFileInfo link(linkPath);
+        const QString device = link.canonicalFilePath();
+        return device.isEmpty() ? link.symLinkTarget() : device;
     }
 #ifdef Q_OS_WIN
-    return name;
+    return QStringLiteral("COM%1").arg(number);
 #else
     return QStringLiteral("/dev/ttyS%1").arg(static_cast<qint64>(number) - 1);
 #endif
@@ -57,10 +75,16 @@ void QtSerialPort::setSpeed(int32_t bitsPerSecond) { speed_ = bitsPerSecond; }
 
 bool QtSerialPort::open() {
     close();
+    const QString device = portDevicePath(settingsFolder_, portNumber_);
+    lastOpenFailure_ = {OpenFailure::Kind::None, portNumber_,
+                        portLinkPath(settingsFolder_, portNumber_), device, {}};
     if (speed_ <= 0) {
+        lastOpenFailure_.kind = OpenFailure::Kind::Other;
+        lastOpenFailure_.reason = QStringLiteral("line speed %1 bps").arg(speed_);
+        frameLog_.opened(device, lastOpenFailure_.reason);
         return false;
     }
-    port_->setPortName(portDevicePath(settingsFolder_, portNumber_));
+    port_->setPortName(device);
     // Settings made before open() are applied by QSerialPort while opening, and a device that
     // refuses one of them makes open() fail.
     port_->setBaudRate(speed_);
@@ -69,8 +93,18 @@ bool QtSerialPort::open() {
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->clearError();
-    return port_->open(QIODevice::ReadWrite);
+    if (port_->open(QIODevice::ReadWrite)) {
+        frameLog_.opened(device, QStringLiteral("ok"));
+        return true;
+    }
+    const OpenFailure::Kind kind = failureKind(port_->error());
+    lastOpenFailure_.kind = kind == OpenFailure::Kind::None ? OpenFailure::Kind::Other : kind;
+    lastOpenFailure_.reason = port_->errorString();
+    frameLog_.opened(device, QStringLiteral("failed: ") + lastOpenFailure_.reason);
+    return false;
 }
+
+SerialPort::OpenFailure QtSerialPort::lastOpenFailure() const { return lastOpenFailure_; }
 
 bool QtSerialPort::isOpen() const { return port_->isOpen(); }
 
@@ -102,6 +136,7 @@ void QtSerialPort::discardReceived() {
 void QtSerialPort::send(const QByteArray& frame) {
     if (port_->isOpen()) {
         // Buffered by QSerialPort and written from the event loop; nothing here blocks.
+        frameLog_.sent(frame);
         port_->write(frame);
     }
 }
@@ -120,6 +155,7 @@ void QtSerialPort::deliverReceived() {
     // may also close the port, send, or replace itself, hence the open check and the copy.
     while (port_->isOpen() && port_->bytesAvailable() > 0) {
         const QByteArray bytes = port_->readAll();
+        frameLog_.received(bytes);
         if (receiveHandler_) {
             const ReceiveHandler handler = receiveHandler_;
             handler(bytes);

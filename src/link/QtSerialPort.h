@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "FrameLog.h"
 #include "SerialPort.h"
 
 class QSerialPort;
@@ -14,8 +15,12 @@ class QSerialPort;
 // A number of 0 or less yields a device that does not exist, so opening it simply fails.
 QString portDevicePath(const QString& settingsFolder, int32_t number);
 
+// The link COM<number> in the settings folder when portDevicePath follows one, else empty.
+QString portLinkPath(const QString& settingsFolder, int32_t number);
+
 // The serial line to the writer board: 8 data bits, no parity, 1 stop bit, no flow control, and
-// every byte value carried unchanged. Received bytes are handed over from the event loop.
+// every byte value carried unchanged. Received bytes are handed over from the event loop. Every
+// frame both ways goes to the frame log when TAVELIN_TRACE names one (see FrameLog).
 class QtSerialPort final : public SerialPort {
 public:
     // settingsFolder ends in '/' or is empty (then no COM<n> links are looked for).
@@ -27,6 +32,7 @@ public:
     void setPortNumber(int32_t number) override;
     void setSpeed(int32_t bitsPerSecond) override;
     bool open() override;
+    OpenFailure lastOpenFailure() const override;
     bool isOpen() const override;
     void close() override;
     void resetFirst() override;
@@ -50,6 +56,8 @@ private:
     bool lossPending_ = false;
     // Errors raised while we close the port ourselves are no news.
     bool closing_ = false;
+    OpenFailure lastOpenFailure_;
+    FrameLog frameLog_;
     // Last member: destroyed first, so no readyRead can reach a half-destroyed object.
     std::unique_ptr<QSerialPort> port_;
 };

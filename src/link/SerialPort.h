@@ -10,6 +10,16 @@
 // against the board emulator on a pseudo-terminal.
 class SerialPort {
 public:
+    // Why the last open() failed, for the user to act on.
+    struct OpenFailure {
+        enum class Kind { None, Missing, PermissionDenied, Other };
+        Kind kind = Kind::None;
+        int32_t portNumber = 0;
+        QString linkPath;    // the COM<n> link followed; empty when the system's numbering applied
+        QString devicePath;  // the device the port number led to
+        QString reason;      // the system's description
+    };
+
     using ReceiveHandler = std::function<void(const QByteArray& bytes)>;
     using PortLostHandler = std::function<void()>;
 
@@ -22,6 +32,9 @@ public:
     // True when the port is open afterwards. Never throws: a port that cannot be opened is reported
     // by the caller's own message.
     virtual bool open() = 0;
+    // After an open() that answered false: what it tried and why that failed. Kind::None after a
+    // successful open.
+    virtual OpenFailure lastOpenFailure() const = 0;
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
     // The two resets are always called as a pair, first then second: after opening and after a

@@ -23,6 +23,7 @@
 #include "Numbers.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
+#include "PortFailureText.h"
 #include "SerialPort.h"
 #include "SettingsFiles.h"
 #include "WindowsColour.h"
@@ -178,9 +179,11 @@ bool FrmBase::openPort() {
     prtLocal_.setPortNumber(toInteger32(state_.CommSettings[0]));
     const bool opened = prtLocal_.open();
     if (!opened) {
-        dialogs_.showMessage(messageLines({QStringLiteral("通信ポートをオープンできませんでした。"),
-                                           QStringLiteral("通信条件を確認してください。")}),
-                             kApplicationTitle, MessageIcon::None);
+        dialogs_.showMessageWithDetail(
+            messageLines({QStringLiteral("通信ポートをオープンできませんでした。"),
+                          QStringLiteral("通信条件を確認してください。")}),
+            kApplicationTitle, MessageIcon::None,
+            portOpenFailureDetail(prtLocal_.lastOpenFailure()));
     }
     showPortCaption(opened);
     prtLocal_.resetFirst();

@@ -29,7 +29,13 @@ QString forDisplay(const QString& text) {
 }  // namespace
 
 int QtDialogs::showMessage(const QString& text, const QString& title, MessageIcon icon) {
+    return showMessageWithDetail(text, title, icon, {});
+}
+
+int QtDialogs::showMessageWithDetail(const QString& text, const QString& title, MessageIcon icon,
+                                     const QString& detail) {
     QMessageBox box(toQtIcon(icon), title, forDisplay(text), QMessageBox::Ok, parent_);
+    box.setDetailedText(forDisplay(detail));
     box.exec();
     return Answer::Ok;
 }

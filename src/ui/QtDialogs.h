@@ -10,6 +10,8 @@ public:
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     int showMessage(const QString& text, const QString& title, MessageIcon icon) override;
+    int showMessageWithDetail(const QString& text, const QString& title, MessageIcon icon,
+                              const QString& detail) override;
     int askRetryCancel(const QString& text, const QString& title) override;
 
 private:

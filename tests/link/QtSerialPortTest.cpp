@@ -8,10 +8,12 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <functional>
 
+#include "PortFailureText.h"
 #include "Pty.h"
 #include "QtSerialPort.h"
 
@@ -90,11 +92,17 @@ TEST_F(QtSerialPortTest, OpensThroughComLinkAndReopens) {
     EXPECT_EQ(received_, "b");
 }
 
-TEST_F(QtSerialPortTest, OpenFailsQuietly) {
+TEST_F(QtSerialPortTest, OpenFailsQuietlyAndKeepsTheReason) {
     port_.setPortNumber(8);
     ASSERT_TRUE(QFile::link(folder_.filePath("no-such-device"), folder_.filePath("COM8")));
     EXPECT_FALSE(port_.open());
     EXPECT_FALSE(port_.isOpen());
+    const SerialPort::OpenFailure failure = port_.lastOpenFailure();
+    EXPECT_EQ(failure.kind, SerialPort::OpenFailure::Kind::Missing);
+    EXPECT_EQ(failure.portNumber, 8);
+    EXPECT_EQ(failure.linkPath, folder_.filePath("COM8"));
+    EXPECT_EQ(failure.devicePath, folder_.filePath("no-such-device"));
+    EXPECT_FALSE(failure.reason.isEmpty());
 
     port_.setPortNumber(7);
     for (const int32_t speed : {0, -9600}) {
@@ -103,7 +111,74 @@ TEST_F(QtSerialPortTest, OpenFailsQuietly) {
         port_.setSpeed(speed);
         EXPECT_FALSE(port_.open()) << speed;
         EXPECT_FALSE(port_.isOpen()) << speed;
+        EXPECT_EQ(port_.lastOpenFailure().kind, SerialPort::OpenFailure::Kind::Other);
     }
+    port_.setSpeed(115200);
+    ASSERT_TRUE(port_.open());
+    EXPECT_EQ(port_.lastOpenFailure().kind, SerialPort::OpenFailure::Kind::None);
+}
+
+TEST(PortOpenFailureDetail, NamesTheDeviceTheReasonAndTheRemedy) {
+    using Kind = SerialPort::OpenFailure::Kind;
+    struct Row {
+        SerialPort::OpenFailure failure;
+        QStringList mentions;
+        QStringList omits;
+    };
+    const Row rows[] = {
+        {{Kind::PermissionDenied, 1, "/p/設定/COM1", "/dev/ttyUSB0", "Permission denied"},
+         {"設定/COM1 のリンクで /dev/ttyUSB0", "Permission denied", "dialout", "usermod"},
+         {"通信設定"}},
+        {{Kind::Missing, 1, "", "/dev/ttyS0", "No such file or directory"},
+         {"システムの番号で /dev/ttyS0", "No such file or directory", "通信設定"},
+         {"dialout"}},
+        {{Kind::Other, 2, "/p/設定/COM2", "/dev/pts/9", "Inappropriate ioctl for device"},
+         {"/dev/pts/9", "Inappropriate ioctl for device"},
+         {"dialout", "通信設定"}},
+    };
+    for (const Row& row : rows) {
+        const QString detail = portOpenFailureDetail(row.failure);
+        SCOPED_TRACE(detail.toStdString());
+        for (const QString& text : row.mentions) EXPECT_TRUE(detail.contains(text)) << text.toStdString();
+        for (const QString& text : row.omits) EXPECT_FALSE(detail.contains(text)) << text.toStdString();
+    }
+}
+
+TEST(FrameLog, AppendsEveryFrameBothWaysWithTimeDirectionAndHex) {
+    ensureCoreApplication();
+    QTemporaryDir folder;
+    Pty board;
+    ASSERT_TRUE(board.ok());
+    ASSERT_TRUE(QFile::link(board.slavePath(), folder.filePath("COM7")));
+    QFile log(folder.filePath("frames.log"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("earlier run\n");
+    log.close();
+
+    qputenv("TAVELIN_TRACE", QFile::encodeName(log.fileName()));
+    {
+        QtSerialPort port(folder.path() + '/');
+        qunsetenv("TAVELIN_TRACE");
+        QByteArray received;
+        port.setReceiveHandler([&](const QByteArray& bytes) { received += bytes; });
+        port.setPortNumber(7);
+        port.setSpeed(115200);
+        ASSERT_TRUE(port.open());
+        port.send(QByteArray("\xA9\x00\x0f", 3));
+        EXPECT_EQ(board.awaitOutput(3).size(), 3);
+        ASSERT_TRUE(board.write("\xAC"));
+        ASSERT_TRUE(pumpUntil([&] { return !received.isEmpty(); }));
+    }
+
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << lines.join('|').toStdString();
+    EXPECT_EQ(lines[0], "earlier run");
+    EXPECT_TRUE(lines[1].startsWith("# "));
+    const QString device = QRegularExpression::escape(QFileInfo(board.slavePath()).canonicalFilePath());
+    EXPECT_TRUE(QRegularExpression("^\\d+ open " + device + " ok$").match(lines[2]).hasMatch()) << lines[2].toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d+ send A9 00 0F$").match(lines[3]).hasMatch()) << lines[3].toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d+ recv AC$").match(lines[4]).hasMatch()) << lines[4].toStdString();
 }
 
 TEST_F(QtSerialPortTest, ClosedPortIgnoresCalls) {

@@ -25,6 +25,10 @@ bool FakeSerialPort::open() {
     return open_;
 }
 
+SerialPort::OpenFailure FakeSerialPort::lastOpenFailure() const {
+    return open_ ? OpenFailure{} : openFailure;
+}
+
 bool FakeSerialPort::isOpen() const { return open_; }
 
 void FakeSerialPort::close() {

@@ -18,6 +18,8 @@ class FakeSerialPort final : public SerialPort {
 public:
     // What open() reports and whether the port is open afterwards.
     bool openResult = true;
+    // What lastOpenFailure() reports after an open() that answered false.
+    OpenFailure openFailure;
     // Called with "setPortNumber", "open", "send", ... at the start of each call.
     std::function<void(const QString& operation)> failWith;
 
@@ -30,6 +32,7 @@ public:
     void setPortNumber(int32_t number) override;
     void setSpeed(int32_t bitsPerSecond) override;
     bool open() override;
+    OpenFailure lastOpenFailure() const override;
     bool isOpen() const override;
     void close() override;
     void resetFirst() override;

@@ -5,6 +5,12 @@ int ScriptedDialogs::showMessage(const QString& text, const QString& title, Mess
     return Answer::Ok;
 }
 
+int ScriptedDialogs::showMessageWithDetail(const QString& text, const QString& title,
+                                           MessageIcon icon, const QString& detail) {
+    shown.append({text, title, icon, false, detail});
+    return Answer::Ok;
+}
+
 int ScriptedDialogs::askRetryCancel(const QString& text, const QString& title) {
     shown.append({text, title, MessageIcon::Warning, true});
     if (whileAsking) whileAsking();

@@ -16,9 +16,12 @@ public:
         QString title;
         MessageIcon icon;
         bool retryCancel;
+        QString detail = {};
     };
 
     int showMessage(const QString& text, const QString& title, MessageIcon icon) override;
+    int showMessageWithDetail(const QString& text, const QString& title, MessageIcon icon,
+                              const QString& detail) override;
     int askRetryCancel(const QString& text, const QString& title) override;
 
     std::deque<int> answers;  // Answer::Retry or Answer::Cancel, used in order

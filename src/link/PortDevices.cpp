@@ -1,0 +1,88 @@
+#include "PortDevices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSerialPortInfo>
+#include <QStringList>
+#include <filesystem>
+#include <system_error>
+
+#include "ProgramError.h"
+
+namespace {
+
+std::filesystem::path toFsPath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// The stable name of each USB serial device, by the device it resolves to: /dev/ttyUSB0 changes
+// with the order of plugging, the by-id name stays with the adapter.
+QHash<QString, QString> stableNames() {
+    QHash<QString, QString> names;
+#ifdef Q_OS_LINUX
+    const QDir byId(QStringLiteral("/dev/serial/by-id"));
+    for (const QFileInfo& entry : byId.entryInfoList(QDir::System | QDir::Files)) {
+        names.insert(entry.canonicalFilePath(), entry.absoluteFilePath());
+    }
+#endif
+    return names;
+}
+
+QString presentPortLabel(const QString& path, const QSerialPortInfo& info) {
+    QStringList facts{info.description(), info.manufacturer(), info.serialNumber()};
+    facts.removeAll(QString());
+    QString label = path + QStringLiteral("  (") + info.portName();
+    if (!facts.isEmpty()) label += QStringLiteral(": ") + facts.join(QStringLiteral(", "));
+    return label + u')';
+}
+
+}  // namespace
+
+QList<PortDevice> listPortDevices(const QString& settingsFolder) {
+    QList<PortDevice> devices;
+    const QHash<QString, QString> stable = stableNames();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString system = info.systemLocation();
+        const QString path = stable.value(QFileInfo(system).canonicalFilePath(), system);
+        devices.append({path, presentPortLabel(path, info)});
+    }
+
+    QDir folder(settingsFolder);
+    folder.setNameFilters({QStringLiteral("COM*")});
+    folder.setSorting(QDir::Name);
+    for (const QFileInfo& link : folder.entryInfoList(QDir::System | QDir::AllEntries)) {
+        if (!link.isSymLink()) continue;
+        const QString target = link.symLinkTarget();
+        QString label = QStringLiteral("設定/") + link.fileName() + QStringLiteral(" → ") + target;
+        if (!QFileInfo::exists(target)) label += QStringLiteral("（接続されていません）");
+        devices.append({target, label});
+    }
+    return devices;
+}
+
+void linkPortNumber(const QString& settingsFolder, int32_t number, const QString& devicePath) {
+    const QString name = QStringLiteral("COM%1").arg(number);
+    const QFileInfo existing(settingsFolder + name);
+    if (existing.exists() && !existing.isSymLink()) {
+        throw ProgramError(settingsFolder + name + QStringLiteral(" はリンクではありません"));
+    }
+    // A fresh link under a scratch name, renamed over the old one: the port number never leads
+    // nowhere, and a failure leaves the old link as it was.
+    const std::filesystem::path link = toFsPath(settingsFolder + name);
+    const std::filesystem::path fresh = toFsPath(settingsFolder + name + QStringLiteral(".new"));
+    std::error_code error;
+    std::filesystem::remove(fresh, error);
+    std::filesystem::create_symlink(toFsPath(devicePath), fresh, error);
+    if (!error) std::filesystem::rename(fresh, link, error);
+    if (error) {
+        const QString reason = QString::fromLocal8Bit(error.message());
+        std::filesystem::remove(fresh, error);
+        throw ProgramError(settingsFolder + name + QStringLiteral(": ") + reason);
+    }
+}
