@@ -1,5 +1,6 @@
 #include "FrmCommProperty.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include "Dialogs.h"
 #include "FailureReport.h"
 #include "Numbers.h"
+#include "PortDevices.h"
 #include "ProgramState.h"
 #include "SerialPort.h"
 #include "SettingsFiles.h"
@@ -72,6 +74,11 @@ void FrmCommProperty::buildLayout() {
     txtCommRate = named(new QLineEdit(fraCommSpeed), QStringLiteral("txtCommRate"));
     (new QVBoxLayout(fraCommSpeed))->addWidget(txtCommRate);
 
+    cmbPortDevice = named(new QComboBox(this), QStringLiteral("cmbPortDevice"));
+    auto* device = new QHBoxLayout;
+    device->addWidget(new QLabel(QStringLiteral("ポートの装置"), this));
+    device->addWidget(cmbPortDevice, 1);
+
     lblComm = named(new QLabel(QStringLiteral("半角数字のみ入力可能です。"), this),
                     QStringLiteral("lblComm"));
     comSave = named(new QPushButton(QStringLiteral("保存"), this), QStringLiteral("comSave"));
@@ -88,12 +95,18 @@ void FrmCommProperty::buildLayout() {
     auto* root = new QVBoxLayout(this);
     root->setSizeConstraint(QLayout::SetFixedSize);
     root->addLayout(boxes);
+    root->addLayout(device);
     root->addLayout(bottom);
 }
 
 void FrmCommProperty::Form_Load() {
     txtCommPort->setText(state_.CommSettings[0]);
     txtCommRate->setText(state_.CommSettings[1]);
+    cmbPortDevice->clear();
+    cmbPortDevice->addItem(QStringLiteral("（変更しない）"), QString());
+    for (const PortDevice& device : listPortDevices(state_.SettingsFolder)) {
+        cmbPortDevice->addItem(device.label, device.path);
+    }
 }
 
 bool FrmCommProperty::eventFilter(QObject* watched, QEvent* event) {
@@ -147,6 +160,13 @@ void FrmCommProperty::comSave_Click() {
             const int32_t speed = toInteger32(s.CommSettings[1]);
             prtLocal_.setPortNumber(number);
             prtLocal_.setSpeed(speed);
+        },
+        [&] {
+            const QString device = cmbPortDevice->currentData().toString();
+            if (device.isEmpty()) return;
+            const int32_t number = toInteger32(s.CommSettings[0]);
+            s.CurrentStep = QStringLiteral("設定/COM%1のリンク作成").arg(number);
+            linkPortNumber(s.SettingsFolder, number, device);
         },
         // A port that merely does not open is not an error here; only one that fails while
         // opening is. The user sees it on the next transfer.

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QGroupBox;
 class QKeyEvent;
 class QInputMethodEvent;
@@ -15,7 +16,8 @@ class SerialPort;
 
 // The port settings window: port number and line speed, applied to the main window's port at
 // once (close, reconfigure, reopen) and stored in comm.txt. Keeps no state of its own: it shows
-// and changes CommSettings. Modal over frmBase.
+// and changes CommSettings. The device list makes port n lead to a chosen device by the link
+// 設定/COM<n>. Modal over frmBase.
 class FrmCommProperty : public QDialog {
     Q_OBJECT
 
@@ -23,7 +25,7 @@ public:
     FrmCommProperty(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal,
                     QWidget* parent = nullptr);
 
-    // Shows CommSettings(0) and CommSettings(1).
+    // Shows CommSettings(0) and CommSettings(1), and the devices port n can lead to.
     void Form_Load();
 
 protected:
@@ -50,5 +52,7 @@ public:
     QGroupBox* fraCommSpeed = nullptr;
     QLineEdit* txtCommRate = nullptr;
     QLabel* lblComm = nullptr;
+    // First entry: leave the port's link as it is.
+    QComboBox* cmbPortDevice = nullptr;
     QPushButton* comSave = nullptr;
 };

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -211,6 +213,41 @@ TEST(CommPropertyOnARealPort, SavingMovesTheOpenPortToTheNewNumber) {
     window.txtCommPort->setText(QStringLiteral("7"));
     window.comSave->click();
     EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"7", "9600"}));
+}
+
+TEST(CommPropertyOnARealPort, ChosenDeviceBecomesThePortNumbersLink) {
+    Pty board;
+    ASSERT_TRUE(board.ok());
+    ProgramFolder folder;
+    ASSERT_TRUE(QFile::link(board.slavePath(), folder.path("設定/COM3")));
+    // Port 7 still leads to a board that is no longer connected.
+    ASSERT_TRUE(QFile::link("/dev/serial/by-id/usb-gone", folder.path("設定/COM7")));
+    folder.writeSetting("comm.txt", {"7", "9600"});
+    ProgramState state;
+    ScriptedDialogs dialogs;
+    QtSerialPort port(folder.path("設定/"));
+    FrmBase frmBase(state, dialogs, port, folder.path());
+    frmBase.Form_Load();
+    ASSERT_FALSE(port.isOpen());
+    dialogs.shown.clear();
+
+    FrmCommProperty window(state, dialogs, port, &frmBase);
+    window.Form_Load();
+    QComboBox* devices = window.cmbPortDevice;
+    EXPECT_EQ(devices->currentIndex(), 0);  // nothing changes unless a device is chosen
+    const int gone = devices->findData(QStringLiteral("/dev/serial/by-id/usb-gone"));
+    ASSERT_GT(gone, 0);
+    EXPECT_TRUE(devices->itemText(gone).startsWith(QStringLiteral("設定/COM7 → ")));
+    EXPECT_TRUE(devices->itemText(gone).endsWith(QStringLiteral("（接続されていません）")));
+    const int board3 = devices->findData(board.slavePath());
+    ASSERT_GT(board3, 0);
+
+    devices->setCurrentIndex(board3);
+    window.comSave->click();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_EQ(QFileInfo(folder.path("設定/COM7")).symLinkTarget(), board.slavePath());
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"7", "9600"}));
 }
