@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make python3
+  dpkg-dev file  # cpack -G DEB reads the binaries with these
   qt6-base-dev qt6-serialport-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic
