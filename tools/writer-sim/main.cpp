@@ -33,7 +33,7 @@ void requestStop(int) { stopRequested = 1; }
 const char* const usage =
     "usage: writer-sim [options]\n"
     "  --link PATH        also make PATH a symbolic link to the terminal (removed on exit),\n"
-    "                     e.g. build/program/設定/COM1\n"
+    "                     e.g. ~/.local/share/tavelin/設定/COM1\n"
     "  --image FILE       start with the EEPROM holding FILE (raw bytes from address 0,\n"
     "                     at most 131072; the rest stays FF)\n"
     "  --save FILE        write the EEPROM's 131072 bytes to FILE on exit\n"
