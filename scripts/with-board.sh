@@ -12,6 +12,7 @@ shift 2
 port=1
 if [ -f "$folder/設定/comm.txt" ]; then
   port=$(head -n 1 "$folder/設定/comm.txt" | tr -dc '0-9')
+  [ -z "$port" ] || port=$((10#$port))  # the program reads "01" as port 1, COM1
 fi
 name="設定/COM$port"
 link="$folder/$name"

@@ -75,6 +75,9 @@ void FrmCommProperty::buildLayout() {
     (new QVBoxLayout(fraCommSpeed))->addWidget(txtCommRate);
 
     cmbPortDevice = named(new QComboBox(this), QStringLiteral("cmbPortDevice"));
+    // by-id names run long: the window keeps a sensible width and the open list shows them whole.
+    cmbPortDevice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbPortDevice->setMinimumContentsLength(36);
     auto* device = new QHBoxLayout;
     device->addWidget(new QLabel(QStringLiteral("ポートの装置"), this));
     device->addWidget(cmbPortDevice, 1);

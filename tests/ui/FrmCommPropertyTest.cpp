@@ -194,6 +194,17 @@ TEST_F(CommProperty, FileThatCannotBeWrittenIsReportedAndCancelKeepsTheWindow) {
     EXPECT_EQ(fx.port.portNumber, 6);
 }
 
+TEST_F(CommProperty, RealFileUnderTheLinksNameIsReportedAndKept) {
+    folder.writeSetting("COM7", {"mine"});
+    ASSERT_TRUE(QFile::link("/dev/null", folder.path("設定/COM3")));
+    window->Form_Load();
+    window->cmbPortDevice->setCurrentIndex(window->cmbPortDevice->findData("/dev/null"));
+    save(QStringLiteral("7"), QStringLiteral("9600"));
+    expectReport(QStringLiteral("設定/COM7のリンク作成"));
+    EXPECT_EQ(folder.settingLines("COM7"), QStringList{"mine"});
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST(CommPropertyOnARealPort, SavingMovesTheOpenPortToTheNewNumber) {
     Pty board;
     ASSERT_TRUE(board.ok());
