@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (the program folder is build/program/).
+# Configures and builds everything into build/ (build/program/ is a portable scratch program folder).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh
