@@ -11,9 +11,7 @@ namespace {
 
 const QString kSettings = QStringLiteral("設定/");
 
-QString withSlash(const QString& folder) {
-    return folder.endsWith(u'/') ? folder : folder + u'/';
-}
+QString withSlash(const QString& folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
 
 // Copies every file under `from` that `to` lacks; returns those that could not be copied.
 QStringList copyMissingFiles(const QString& from, const QString& to) {
@@ -54,7 +52,7 @@ ProgramLocation locateProgramFolder(const QString& executableFolder, const QStri
 
 ProgramLocation locateProgramFolder() {
     const QString executableFolder = QCoreApplication::applicationDirPath();
-    return locateProgramFolder(
-        executableFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-        installedSamplesFolder(executableFolder));
+    return locateProgramFolder(executableFolder,
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                               installedSamplesFolder(executableFolder));
 }

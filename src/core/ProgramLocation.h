@@ -9,9 +9,9 @@
 // the test folders do. An installed executable uses the per-user data folder instead, so that
 // nothing the user owns lives beside the program or under a build tree.
 struct ProgramLocation {
-    QString folder;          // ends in '/'
-    bool perUser = false;    // the per-user data folder rather than the executable's own
-    QStringList notSeeded;   // sample files that could not be copied there (relative paths)
+    QString folder;         // ends in '/'
+    bool perUser = false;   // the per-user data folder rather than the executable's own
+    QStringList notSeeded;  // sample files that could not be copied there (relative paths)
 };
 
 // The samples an installation carries, relative to its executable (bin/ → share/tavelin/samples).

@@ -7,8 +7,9 @@ QString portOpenFailureDetail(const SerialPort::OpenFailure& failure) {
     const QString device = QDir::toNativeSeparators(failure.devicePath);
     QString text;
     if (failure.linkPath.isEmpty()) {
-        text = QStringLiteral("ポート %1 は 設定/COM%1 のリンクがないため、システムの番号で %2 "
-                              "を開こうとしました。")
+        text = QStringLiteral(
+                   "ポート %1 は 設定/COM%1 のリンクがないため、システムの番号で %2 "
+                   "を開こうとしました。")
                    .arg(failure.portNumber)
                    .arg(device);
     } else {

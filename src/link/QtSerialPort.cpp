@@ -76,8 +76,10 @@ void QtSerialPort::setSpeed(int32_t bitsPerSecond) { speed_ = bitsPerSecond; }
 bool QtSerialPort::open() {
     close();
     const QString device = portDevicePath(settingsFolder_, portNumber_);
-    lastOpenFailure_ = {OpenFailure::Kind::None, portNumber_,
-                        portLinkPath(settingsFolder_, portNumber_), device, {}};
+    lastOpenFailure_ = OpenFailure{};
+    lastOpenFailure_.portNumber = portNumber_;
+    lastOpenFailure_.linkPath = portLinkPath(settingsFolder_, portNumber_);
+    lastOpenFailure_.devicePath = device;
     if (speed_ <= 0) {
         lastOpenFailure_.kind = OpenFailure::Kind::Other;
         lastOpenFailure_.reason = QStringLiteral("line speed %1 bps").arg(speed_);

@@ -139,8 +139,10 @@ TEST(PortOpenFailureDetail, NamesTheDeviceTheReasonAndTheRemedy) {
     for (const Row& row : rows) {
         const QString detail = portOpenFailureDetail(row.failure);
         SCOPED_TRACE(detail.toStdString());
-        for (const QString& text : row.mentions) EXPECT_TRUE(detail.contains(text)) << text.toStdString();
-        for (const QString& text : row.omits) EXPECT_FALSE(detail.contains(text)) << text.toStdString();
+        for (const QString& text : row.mentions)
+            EXPECT_TRUE(detail.contains(text)) << text.toStdString();
+        for (const QString& text : row.omits)
+            EXPECT_FALSE(detail.contains(text)) << text.toStdString();
     }
 }
 
@@ -175,10 +177,14 @@ TEST(FrameLog, AppendsEveryFrameBothWaysWithTimeDirectionAndHex) {
     ASSERT_EQ(lines.size(), 5) << lines.join('|').toStdString();
     EXPECT_EQ(lines[0], "earlier run");
     EXPECT_TRUE(lines[1].startsWith("# "));
-    const QString device = QRegularExpression::escape(QFileInfo(board.slavePath()).canonicalFilePath());
-    EXPECT_TRUE(QRegularExpression("^\\d+ open " + device + " ok$").match(lines[2]).hasMatch()) << lines[2].toStdString();
-    EXPECT_TRUE(QRegularExpression("^\\d+ send A9 00 0F$").match(lines[3]).hasMatch()) << lines[3].toStdString();
-    EXPECT_TRUE(QRegularExpression("^\\d+ recv AC$").match(lines[4]).hasMatch()) << lines[4].toStdString();
+    const QString device =
+        QRegularExpression::escape(QFileInfo(board.slavePath()).canonicalFilePath());
+    EXPECT_TRUE(QRegularExpression("^\\d+ open " + device + " ok$").match(lines[2]).hasMatch())
+        << lines[2].toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d+ send A9 00 0F$").match(lines[3]).hasMatch())
+        << lines[3].toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d+ recv AC$").match(lines[4]).hasMatch())
+        << lines[4].toStdString();
 }
 
 TEST_F(QtSerialPortTest, ClosedPortIgnoresCalls) {

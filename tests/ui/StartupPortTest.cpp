@@ -39,8 +39,9 @@ TEST(StartupPort, UnlinkedMissingPortIsToldAndStartupFinishes) {
     window.Form_Load();
 
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_EQ(dialogs.shown[0].text,
-              QStringLiteral("通信ポートをオープンできませんでした。\r\n通信条件を確認してください。"));
+    EXPECT_EQ(
+        dialogs.shown[0].text,
+        QStringLiteral("通信ポートをオープンできませんでした。\r\n通信条件を確認してください。"));
     // Behind the details button: the device port 250 led to and how to pick the board instead.
     EXPECT_TRUE(dialogs.shown[0].detail.contains(QStringLiteral("/dev/ttyS249")));
     EXPECT_TRUE(dialogs.shown[0].detail.contains(QStringLiteral("通信設定")));
