@@ -6,11 +6,11 @@
 #include "AtomicSave.h"
 #include "ProgramError.h"
 
-LineReader::LineReader(const QString& path) {
+LineReader::LineReader(const QString& path, LineEnds ends) {
     QFile file(path);
     if (!file.exists() || QFileInfo(path).isDir()) throw ProgramError::fileNotFound(path);
     if (!file.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file.errorString());
-    lines_ = splitLines(decodeCp932(file.readAll()));
+    lines_ = splitLines(decodeCp932(file.readAll()), ends);
 }
 
 QString LineReader::readLine() {
@@ -18,13 +18,14 @@ QString LineReader::readLine() {
     return lines_[next_++];
 }
 
-QStringList LineReader::splitLines(const QString& text) {
+QStringList LineReader::splitLines(const QString& text, LineEnds ends) {
+    const bool lfEnds = ends == LineEnds::AlsoLf;
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r') continue;
+        if (text[i] != u'\r' && !(lfEnds && text[i] == u'\n')) continue;
         lines.append(text.mid(start, i - start));
-        if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
         start = i + 1;
     }
     if (start < text.size()) lines.append(text.mid(start));

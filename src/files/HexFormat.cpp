@@ -159,8 +159,8 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
     }
 }
 
-LoadResult load(const QString& path, DataImage& image, HexComments& comments) {
-    LineReader reader(path);
+LoadResult load(const QString& path, DataImage& image, HexComments& comments, LineEnds ends) {
+    LineReader reader(path, ends);
     // Only an opened file changes anything. Bytes no record covers read as erased.
     image.fill(u"FF");
     comments = {};

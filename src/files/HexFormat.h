@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "LineFile.h"
+
 class DataImage;
 
 // The two HEX comment lists of the file area. The reader puts a line into `before` while the
@@ -62,7 +64,8 @@ struct LoadResult {
 // Once the file is open, fills the image with "FF", empties the comment lists, then reads the
 // file line by line up to the first faulty line. Records before that line stay in the image.
 // Throws ProgramError when the file cannot be read (the image untouched), and as readLine does.
-LoadResult load(const QString& path, DataImage& image, HexComments& comments);
+LoadResult load(const QString& path, DataImage& image, HexComments& comments,
+                LineEnds ends = LineEnds::CrOrCrLf);
 
 // Writes comment list 0, one data record per 16-byte group for the span between its first and
 // last byte other than FF, one extended address record before the first group at 0x10000 or

@@ -9,8 +9,8 @@
 
 namespace TextFormat {
 
-LoadResult load(const QString& path, DataImage& image) {
-    LineReader reader(path);
+LoadResult load(const QString& path, DataImage& image, LineEnds ends) {
+    LineReader reader(path, ends);
     int32_t address = 0;
     for (int line = 1; line <= kLines; ++line) {
         const QString text = reader.readLine();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "LineFile.h"
+
 class DataImage;
 
 // The program's own text format: 8192 lines of 32 hexadecimal characters, 16 bytes a line, the
@@ -23,7 +25,7 @@ struct LoadResult {
 // Reads the file into the image. The cells before a fault stay loaded, the faulty cell included
 // (it is stored as read, then checked). Throws ProgramError when the file cannot be read or ends
 // before its last line.
-LoadResult load(const QString& path, DataImage& image);
+LoadResult load(const QString& path, DataImage& image, LineEnds ends = LineEnds::CrOrCrLf);
 
 // Writes all 8192 lines; throws ProgramError when the file cannot be written.
 void save(const QString& path, const DataImage& image);

@@ -71,11 +71,14 @@ QtSerialPort::~QtSerialPort() = default;
 
 void QtSerialPort::setPortNumber(int32_t number) { portNumber_ = number; }
 
+void QtSerialPort::setDevicePath(const QString& path) { devicePath_ = path; }
+
 void QtSerialPort::setSpeed(int32_t bitsPerSecond) { speed_ = bitsPerSecond; }
 
 bool QtSerialPort::open() {
     close();
-    const QString device = portDevicePath(settingsFolder_, portNumber_);
+    const QString device =
+        devicePath_.isEmpty() ? portDevicePath(settingsFolder_, portNumber_) : devicePath_;
     lastOpenFailure_ = OpenFailure{};
     lastOpenFailure_.portNumber = portNumber_;
     lastOpenFailure_.linkPath = portLinkPath(settingsFolder_, portNumber_);
@@ -109,6 +112,8 @@ bool QtSerialPort::open() {
 SerialPort::OpenFailure QtSerialPort::lastOpenFailure() const { return lastOpenFailure_; }
 
 bool QtSerialPort::isOpen() const { return port_->isOpen(); }
+
+QString QtSerialPort::errorString() const { return port_->errorString(); }
 
 void QtSerialPort::close() {
     lossPending_ = false;  // closed on purpose: a failure noted before is no longer news

@@ -30,10 +30,15 @@ public:
     QtSerialPort& operator=(const QtSerialPort&) = delete;
 
     void setPortNumber(int32_t number) override;
+    // Names the device itself (such as /dev/ttyUSB0) instead of a port number; empty goes back
+    // to the number. Takes effect at the next open.
+    void setDevicePath(const QString& path);
     void setSpeed(int32_t bitsPerSecond) override;
     bool open() override;
     OpenFailure lastOpenFailure() const override;
     bool isOpen() const override;
+    // Why the last open failed, in the platform's words.
+    QString errorString() const;
     void close() override;
     void resetFirst() override;
     void resetSecond() override;
@@ -49,6 +54,7 @@ private:
 
     QString settingsFolder_;
     int32_t portNumber_ = 1;
+    QString devicePath_;
     int32_t speed_ = 9600;
     ReceiveHandler receiveHandler_;
     PortLostHandler portLostHandler_;

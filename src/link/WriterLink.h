@@ -59,6 +59,10 @@ public:
     // block 0 for a whole-memory transfer, enters the configuration exchange, drops whatever the
     // board sent before and sends the configuration frame.
     void start();
+    // START of a whole-memory transfer (the unit is 1) that begins at `block` instead of block 0:
+    // the configuration frame carries that block's address and the board walks on from there.
+    // The command line resumes a verify with it after a differing block.
+    void startWholeMemoryAt(int block);
 
     // Sends the frame for OperationCode and the transfer unit (the configuration frame while the
     // unit is 3) and starts the wait timer. Throws ProgramError when an image cell that a WRITE

@@ -12,6 +12,11 @@ TEST(LineReader, SplitsAtCrLfAndLoneCrButNotAtLoneLf) {
     EXPECT_TRUE(LineReader::splitLines(QString()).isEmpty());
 }
 
+TEST(LineReader, AlsoLfEndsALineAtALoneLfAndStillTakesCrLfAsOneEnd) {
+    EXPECT_EQ(LineReader::splitLines(QStringLiteral("a\r\nb\rc\nd\n\ne\n"), LineEnds::AlsoLf),
+              (QStringList{"a", "b", "c", "d", "", "e"}));
+}
+
 TEST(LineReader, DecodesCp932AndStopsAtTheEnd) {
     TempFolder folder;
     folder.writeBytes("a.txt", QByteArray("\x83\x65\x83\x58\x83\x67\r\n\xB1\xB2\r\n"));

@@ -1,0 +1,43 @@
+#include "CoreLinkWindow.h"
+
+#include <algorithm>
+
+#include "LinkFrames.h"
+#include "ProgramState.h"
+
+CoreLinkWindow::CoreLinkWindow(ProgramState& state) : state_(state) {
+    tmrWait_.setInterval(5000);
+    QObject::connect(&tmrWait_, &QTimer::timeout, [this] {
+        timedOut_ = true;
+        if (link_) link_->tmrWait_Timer();
+    });
+}
+
+void CoreLinkWindow::clearOutcome() {
+    hasEnded_ = false;
+    failed_ = false;
+    timedOut_ = false;
+    lastMessage_.clear();
+    failures_.clear();
+}
+
+void CoreLinkWindow::setMessage(const QString& text) {
+    lastMessage_ = text;
+    failed_ = colour_ == LinkFrames::FailureColour;
+    if (failed_) failures_ << text;
+}
+
+// As the window's scroll bar: a device smaller than one block still has block 0.
+int CoreLinkWindow::blockBarMaximum() const { return std::max(0, state_.BlockCount - 1); }
+
+void CoreLinkWindow::moveBlockBar(int value) {
+    barValue_ = std::clamp(value, 0, blockBarMaximum());
+    state_.CurrentBlock = barValue_;
+    state_.CurrentAddress = state_.CurrentBlock * LinkFrames::BlockSize + state_.CurrentCell;
+    if (onBlockMoved_) onBlockMoved_(barValue_);
+}
+
+void CoreLinkWindow::subObjectEnable() {
+    hasEnded_ = true;
+    if (onEnded_) onEnded_();
+}

@@ -1,0 +1,128 @@
+#include "ImageFiles.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include "BinaryFormat.h"
+#include "CliFailure.h"
+#include "Console.h"
+#include "DataImage.h"
+#include "FileTypeRule.h"
+#include "ProgramError.h"
+#include "TextFormat.h"
+
+namespace {
+
+[[noreturn]] void fileFailure(const QString& message) {
+    throw CliFailure{ExitCode::File, message};
+}
+
+ImageOrigin loadText(const QString& path, DataImage& image) {
+    const TextFormat::LoadResult result = TextFormat::load(path, image, LineEnds::AlsoLf);
+    using Outcome = TextFormat::LoadResult::Outcome;
+    if (result.outcome == Outcome::WrongLineLength) {
+        fileFailure(TextFormat::wrongLineLengthMessage(path, result.line));
+    }
+    if (result.outcome == Outcome::BadCell) {
+        fileFailure(TextFormat::badCellMessage(path, result.address, result.cellText));
+    }
+    return {};
+}
+
+ImageOrigin loadHex(const QString& path, DataImage& image) {
+    ImageOrigin origin;
+    const HexFormat::LoadResult result =
+        HexFormat::load(path, image, origin.comments, LineEnds::AlsoLf);
+    using Outcome = HexFormat::LoadResult::Outcome;
+    if (result.outcome == Outcome::BadCell) {
+        fileFailure(TextFormat::badCellMessage(path, result.address, result.cellText) +
+                    QStringLiteral("\n") +
+                    HexFormat::recordErrorMessage(path, QString(), result.line));
+    }
+    if (result.outcome == Outcome::RecordError) {
+        fileFailure(HexFormat::recordErrorMessage(path, result.errorText, result.line));
+    }
+    if (!result.endRecordSeen) printMessage(HexFormat::missingEndRecordMessage(path));
+    if (result.recordType) origin.recordType = *result.recordType;
+    return origin;
+}
+
+// An empty binary file: the binary writer always writes at least address 0.
+void saveNothing(const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
+        throw ProgramError::cannotWrite(path, file.errorString());
+    }
+}
+
+void saveToFile(const QString& path, FileFormat format, const DataImage& image,
+                const ImageOrigin& origin, int32_t binaryBytes) {
+    switch (format) {
+        case FileFormat::Text:
+            return TextFormat::save(path, image);
+        case FileFormat::Hex:
+            return HexFormat::save(path, image, origin.comments, origin.recordType);
+        case FileFormat::Binary:
+            if (binaryBytes <= 0) return saveNothing(path);
+            BinaryFormat::save(path, image, QString::number(binaryBytes - 1, 16));
+            return;
+    }
+}
+
+}  // namespace
+
+FileFormat formatOf(const QString& path, std::optional<FileFormat> chosen) {
+    return chosen ? *chosen : static_cast<FileFormat>(fileTypeIndexForName(path));
+}
+
+ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image) {
+    try {
+        switch (format) {
+            case FileFormat::Text:
+                return loadText(path, image);
+            case FileFormat::Hex:
+                return loadHex(path, image);
+            case FileFormat::Binary:
+                break;
+        }
+        ImageOrigin origin;
+        origin.binaryBytes = BinaryFormat::load(path, image);
+        // Past the end of a binary file, as past the records of a HEX file, the chip is erased:
+        // a short file converts to HEX and writes to a device without a tail of zeros.
+        for (int32_t a = *origin.binaryBytes; a < DataImage::Size; ++a) image.set(a, u"FF");
+        return origin;
+    } catch (const ProgramError& error) {
+        fileFailure(error.description());
+    }
+}
+
+void saveImage(const QString& path, FileFormat format, const DataImage& image,
+               const ImageOrigin& origin, int32_t binaryBytes) {
+    try {
+        if (path != QStringLiteral("-")) {
+            return saveToFile(path, format, image, origin, binaryBytes);
+        }
+        // The writers replace a file whole; standard output gets the finished file's bytes.
+        const QTemporaryDir folder;
+        const QString temporary = folder.filePath(QStringLiteral("image"));
+        if (!folder.isValid()) throw ProgramError::cannotWrite(temporary, folder.errorString());
+        saveToFile(temporary, format, image, origin, binaryBytes);
+        QFile file(temporary);
+        if (!file.open(QIODevice::ReadOnly)) {
+            throw ProgramError::cannotOpen(temporary, file.errorString());
+        }
+        printData(file.readAll());
+    } catch (const ProgramError& error) {
+        fileFailure(error.description());
+    }
+}
+
+int32_t extentOf(const DataImage& image) {
+    for (int32_t address = DataImage::Size - 1; address >= 0; --address) {
+        // An empty cell was never loaded and is written as FF.
+        const QString cell = image.at(address);
+        if (!cell.isEmpty() && cell.compare(u"FF", Qt::CaseInsensitive) != 0) return address + 1;
+    }
+    return 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+#include "CliOptions.h"
+#include "HexFormat.h"
+
+class DataImage;
+
+// What a file said beside its bytes, for writing the image out again the same way.
+struct ImageOrigin {
+    HexComments comments;
+    HexRecordType recordType = HexRecordType::Int32bit;
+    std::optional<int32_t> binaryBytes;  // a binary file's length
+};
+
+// The format a file name asks for (the window's rule), unless one was chosen.
+FileFormat formatOf(const QString& path, std::optional<FileFormat> chosen);
+
+// Reads a file with the window's readers, taking lines that end in LF only as well. Throws
+// CliFailure (ExitCode::File) with the reader's message when the file cannot be read or is
+// malformed; a HEX file without an end record loads, with a warning. Addresses beyond a binary
+// file read FF, as those no HEX record covers.
+ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image);
+
+// Writes the image with the window's writers (lines end in CR LF). A binary file holds addresses
+// 0 to binaryBytes - 1. "-" writes to standard output. Throws CliFailure (ExitCode::File).
+void saveImage(const QString& path, FileFormat format, const DataImage& image,
+               const ImageOrigin& origin, int32_t binaryBytes);
+
+// One past the last address that is not FF; 0 when the whole image is erased.
+int32_t extentOf(const DataImage& image);
