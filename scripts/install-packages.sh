@@ -7,6 +7,7 @@ packages=(
   dpkg-dev file  # cpack -G DEB reads the binaries with these
   qt6-base-dev qt6-serialport-dev
   libgtest-dev libbenchmark-dev
+  binutils srecord
   fonts-ipafont-gothic
 )
 missing=()

@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""Times `tavelin-cli convert` of a 128 KiB image, binary to Intel HEX and back, as whole
+processes against objcopy (binutils) and srec_cat (srecord) on the same files.
+
+Every tool converts the same random image (fixed seed) and the same HEX file (written by objcopy).
+The runs go round-robin, so a change of load on the machine reaches every tool alike. The script
+prints the median wall time and the median CPU time (user + system) of each tool and the ratio of
+tavelin-cli to each other tool; the goal is a ratio of at most 1.0.
+
+    bench/convert_time.py [--runs N] [--cli build/program/tavelin-cli]
+"""
+import argparse
+import os
+import random
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+SIZE = 128 * 1024
+
+
+def commands(cli, folder):
+    f = lambda name: os.path.join(folder, name)
+    return {
+        "bin->HEX": {
+            "tavelin-cli": [cli, "convert", f("image.bin"), f("cli.hex")],
+            "objcopy": ["objcopy", "-I", "binary", "-O", "ihex", f("image.bin"), f("objcopy.hex")],
+            "srec_cat": ["srec_cat", f("image.bin"), "-binary", "-o", f("srec.hex"), "-intel"],
+        },
+        "HEX->bin": {
+            "tavelin-cli": [cli, "convert", f("image.hex"), f("cli.bin")],
+            "objcopy": ["objcopy", "-I", "ihex", "-O", "binary", f("image.hex"), f("objcopy.bin")],
+            "srec_cat": ["srec_cat", f("image.hex"), "-intel", "-o", f("srec.bin"), "-binary"],
+        },
+    }
+
+
+def run_once(command):
+    """Wall and CPU seconds of one whole process."""
+    start = time.perf_counter()
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    _, status, usage = os.wait4(process.pid, 0)
+    wall = time.perf_counter() - start
+    error = process.stderr.read()
+    process.stderr.close()
+    if status != 0:
+        sys.exit(f"failed: {' '.join(command)}\n{error.decode(errors='replace')}")
+    return wall, usage.ru_utime + usage.ru_stime
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=41)
+    parser.add_argument("--cli", default=os.path.join(ROOT, "build", "program", "tavelin-cli"))
+    args = parser.parse_args()
+    for tool in ("objcopy", "srec_cat"):
+        if shutil.which(tool) is None:
+            sys.exit(f"{tool} is missing: scripts/install-packages.sh installs it")
+
+    with tempfile.TemporaryDirectory() as folder:
+        image = bytearray(random.Random(1024).randbytes(SIZE))
+        image[0], image[-1] = 0x00, 0x00  # both ends data, so every tool covers the same span
+        with open(os.path.join(folder, "image.bin"), "wb") as out:
+            out.write(image)
+        subprocess.run(["objcopy", "-I", "binary", "-O", "ihex",
+                        os.path.join(folder, "image.bin"), os.path.join(folder, "image.hex")],
+                       check=True)
+
+        print(f"convert of a {SIZE // 1024} KiB image, median of {args.runs} runs, round-robin")
+        for direction, tools in commands(os.path.abspath(args.cli), folder).items():
+            for command in tools.values():  # warm the page cache and the dynamic loader
+                run_once(command)
+            times = {tool: [] for tool in tools}
+            for run in range(args.runs):
+                names = list(tools)
+                for tool in names[run % 3:] + names[:run % 3]:
+                    times[tool].append(run_once(tools[tool]))
+            wall = {t: statistics.median(w for w, _ in times[t]) * 1000 for t in tools}
+            cpu = {t: statistics.median(c for _, c in times[t]) * 1000 for t in tools}
+            print(f"\n{direction}")
+            for tool in tools:
+                print(f"  {tool:12} wall {wall[tool]:7.2f} ms   cpu {cpu[tool]:7.2f} ms")
+            for other in ("objcopy", "srec_cat"):
+                print(f"  tavelin-cli / {other:9} wall {wall['tavelin-cli'] / wall[other]:5.2f}"
+                      f"   cpu {cpu['tavelin-cli'] / cpu[other]:5.2f}")
+
+        with open(os.path.join(folder, "cli.bin"), "rb") as back:
+            if back.read() != bytes(image):
+                sys.exit("tavelin-cli's HEX->bin output differs from the image")
+
+
+if __name__ == "__main__":
+    main()
