@@ -56,7 +56,8 @@ std::vector<Difference> BoardSession::run(int operation, const TransferRange& ra
     while (window_.failed()) {
         if (!collectDifferences(differences)) {
             progress_.end();
-            throw CliFailure{ExitCode::Board, window_.failures().join(u'\n')};
+            throw CliFailure{window_.portLost() ? ExitCode::Port : ExitCode::Board,
+                             window_.failures().join(u'\n')};
         }
         // A differing block ends the link's VERIFY; the rest of the memory is verified from the
         // next block on, as a new operation.

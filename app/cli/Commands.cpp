@@ -69,6 +69,8 @@ void selectDevice(ProgramState& state, const CliOptions& options) {
         state.DeviceCount = listing.completeRecords;
         DeviceLabels labels;
         applyDeviceRecord(state, catalogue, state.DeviceIndex, labels);
+        state.BlockCount = blockCountFor(state.DeviceCapacity);
+        blockBarMaximumFor(state.BlockCount);  // refuses a device too large to count its blocks
         deriveDeviceParameters(state);
     });
 }
@@ -197,7 +199,7 @@ int listDevices(const CliOptions& options) {
             readCpuFile(state, settingsFolder(options) + QStringLiteral("cpu.txt"));
             DeviceLabels labels;
             applyDeviceRecord(state, catalogue, static_cast<int16_t>(i), labels);
-            deriveDeviceParameters(state);
+            deriveDeviceParameters(state);  // the control bytes
         });
         const auto& c = state.ControlBytes;
         text += QStringLiteral("%1\t%2\t%3\t%4 %5 %6 %7\n")

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "DeviceSelection.h"
 #include "LinkFrames.h"
 #include "ProgramState.h"
 
@@ -17,6 +18,7 @@ void CoreLinkWindow::clearOutcome() {
     hasEnded_ = false;
     failed_ = false;
     timedOut_ = false;
+    portLost_ = false;
     lastMessage_.clear();
     failures_.clear();
 }
@@ -27,8 +29,7 @@ void CoreLinkWindow::setMessage(const QString& text) {
     if (failed_) failures_ << text;
 }
 
-// As the window's scroll bar: a device smaller than one block still has block 0.
-int CoreLinkWindow::blockBarMaximum() const { return std::max(0, state_.BlockCount - 1); }
+int CoreLinkWindow::blockBarMaximum() const { return blockBarMaximumFor(state_.BlockCount); }
 
 void CoreLinkWindow::moveBlockBar(int value) {
     barValue_ = std::clamp(value, 0, blockBarMaximum());
@@ -40,4 +41,9 @@ void CoreLinkWindow::moveBlockBar(int value) {
 void CoreLinkWindow::subObjectEnable() {
     hasEnded_ = true;
     if (onEnded_) onEnded_();
+}
+
+void CoreLinkWindow::showPortLost() {
+    portLost_ = true;
+    failures_ << QStringLiteral("the port failed and was closed");
 }

@@ -25,6 +25,7 @@ public:
     bool ended() const { return hasEnded_; }
     bool failed() const { return failed_; }
     bool timedOut() const { return timedOut_; }
+    bool portLost() const { return portLost_; }
     // Every message in the failure colour, in order.
     const QStringList& failures() const { return failures_; }
     const QString& lastMessage() const { return lastMessage_; }
@@ -38,6 +39,7 @@ public:
     void subObjectEnable() override;
     void startWaitTimer() override { tmrWait_.start(); }
     void stopWaitTimer() override { tmrWait_.stop(); }
+    void showPortLost() override;
 
 private:
     ProgramState& state_;
@@ -50,6 +52,7 @@ private:
     bool hasEnded_ = false;
     bool failed_ = false;
     bool timedOut_ = false;
+    bool portLost_ = false;
     QString lastMessage_;
     QStringList failures_;
 };

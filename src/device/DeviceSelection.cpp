@@ -108,6 +108,8 @@ void applyDeviceRecord(ProgramState& s, const QString& path, int16_t index, Devi
     }
 }
 
+int32_t blockCountFor(int32_t deviceCapacity) { return deviceCapacity / 256; }
+
 int16_t blockBarMaximumFor(int32_t blockCount) {
     const int32_t last = blockCount - 1;
     if (last < INT16_MIN || last > INT16_MAX) throw ProgramError::overflow(QString::number(last));

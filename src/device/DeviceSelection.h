@@ -16,6 +16,9 @@ using DeviceLabels = std::array<QString, 3>;
 void applyDeviceRecord(ProgramState& state, const QString& path, int16_t index,
                        DeviceLabels& labels);
 
+// The number of whole 256-byte blocks of a device; a remainder lies outside every block.
+int32_t blockCountFor(int32_t deviceCapacity);
+
 // The block bar's maximum for a device of `blockCount` blocks: its last block, or 0 for a device
 // smaller than one block. Throws ProgramError when the bar's 16-bit range cannot count the blocks.
 int16_t blockBarMaximumFor(int32_t blockCount);

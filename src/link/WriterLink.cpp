@@ -70,15 +70,19 @@ WriterLink::~WriterLink() {
 void WriterLink::start() {
     if (state_.FlagTable[Flag::TransferUnit] == Unit::WholeMemory) return startWholeMemoryAt(0);
     enterConfigurationExchange(state_);
-    // A late reply still waiting in the port would be taken for the start of the echo.
-    prtLocal_.discardReceived();
-    subCommPut();
+    sendFirstFrame();
 }
 
 void WriterLink::startWholeMemoryAt(int block) {
     window_.moveBlockBar(block);
     enterConfigurationExchange(state_);
     state_.TransferAddress = block * BlockSize;
+    sendFirstFrame();
+}
+
+void WriterLink::sendFirstFrame() {
+    // A late reply still waiting in the port would be taken for the start of the echo.
+    prtLocal_.discardReceived();
     subCommPut();
 }
 

@@ -86,6 +86,7 @@ public:
 private:
     enum class Collect { Rejected, Collecting, Complete };
 
+    void sendFirstFrame();
     bool takeByte(uint8_t b);
     Collect collect(uint8_t b, int length, uint8_t firstCode, uint8_t otherFirstCode);
     void finishConfigReply();

@@ -60,7 +60,7 @@ void FrmBase::subDeviceSelect(int16_t index) {
         },
         [&] { setWindowCaption(); },
         [&] {
-            s.BlockCount = s.DeviceCapacity / 256;  // a remainder lies outside every block
+            s.BlockCount = blockCountFor(s.DeviceCapacity);
             fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
             hscBlock->setMaximum(blockBarMaximumFor(s.BlockCount));
         },
