@@ -278,8 +278,12 @@ int convert(const CliOptions& options) {
     const QString& out = options.positional[1];
     DataImage image;
     const ImageOrigin origin = loadImage(in, formatOf(in, std::nullopt), image);
-    saveImage(out, formatOf(out, options.format), image, origin,
-              origin.binaryBytes.value_or(extentOf(image)));
+    const FileFormat format = formatOf(out, options.format);
+    // A binary file ends where the input did: its own length, or the last byte that is not FF.
+    const int32_t binaryBytes = format != FileFormat::Binary ? 0
+                                : origin.binaryBytes       ? *origin.binaryBytes
+                                                           : extentOf(image);
+    saveImage(out, format, image, origin, binaryBytes);
     return ExitCode::Done;
 }
 
