@@ -1,9 +1,9 @@
 #include "ImageFiles.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
+#include "AtomicSave.h"
 #include "BinaryFormat.h"
 #include "CliFailure.h"
 #include "Console.h"
@@ -48,14 +48,6 @@ ImageOrigin loadHex(const QString& path, DataImage& image) {
     return origin;
 }
 
-// An empty binary file: the binary writer always writes at least address 0.
-void saveNothing(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.commit()) {
-        throw ProgramError::cannotWrite(path, file.errorString());
-    }
-}
-
 void saveToFile(const QString& path, FileFormat format, const DataImage& image,
                 const ImageOrigin& origin, int32_t binaryBytes) {
     switch (format) {
@@ -64,7 +56,8 @@ void saveToFile(const QString& path, FileFormat format, const DataImage& image,
         case FileFormat::Hex:
             return HexFormat::save(path, image, origin.comments, origin.recordType);
         case FileFormat::Binary:
-            if (binaryBytes <= 0) return saveNothing(path);
+            // The binary writer always writes address 0; an image with no data is an empty file.
+            if (binaryBytes <= 0) return saveAtomically(path, {});
             BinaryFormat::save(path, image, QString::number(binaryBytes - 1, 16));
             return;
     }
