@@ -15,6 +15,7 @@
 #include "LinkFrames.h"
 #include "Numbers.h"
 #include "ProgramError.h"
+#include "ProgramLocation.h"
 #include "ProgramState.h"
 #include "Progress.h"
 #include "QtSerialPort.h"
@@ -26,13 +27,12 @@ namespace {
 
 constexpr int kShownDifferences = 20;
 
-// The folder holding 設定/ and データー/.
-// TODO(program folder): switch to the window's shared program-folder rule once it is on main;
-// until then the executable's own folder, as a portable copy or the build uses it.
+// The folder holding 設定/ and データー/: --folder, else the window's own rule, so both faces
+// share one set of settings.
 QString programFolder(const CliOptions& options) {
-    const QString folder =
-        options.folder.isEmpty() ? QCoreApplication::applicationDirPath() : options.folder;
-    return QDir(folder).absolutePath() + u'/';
+    if (!options.folder.isEmpty()) return QDir(options.folder).absolutePath() + u'/';
+    QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
+    return locateProgramFolder().folder;
 }
 
 QString settingsFolder(const CliOptions& options) {
