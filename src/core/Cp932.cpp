@@ -71,6 +71,8 @@ std::unique_ptr<const Tables> buildTables() {
     return t;
 }
 
+// Built on first use: most files are plain ASCII and never need the table, and building it costs
+// a command-line run more than the conversion itself.
 const Tables& tables() {
     static const std::unique_ptr<const Tables> t = buildTables();
     return *t;
@@ -86,28 +88,27 @@ char16_t singleByteChar(int b) {
 }
 
 // The code of one UTF-16 unit, or -1 when the code page does not hold it.
-int codeOf(char16_t c, const Tables& t) {
+int codeOf(char16_t c) {
     if (c < 0x80) return c;
     if (c >= 0xFF61 && c <= 0xFF9F) return c - 0xFF61 + 0xA1;
     if (c >= (kRawByte | 0x80) && c <= (kRawByte | 0xFF)) return c & 0xFF;
     for (const auto& [byte, single] : kWindowsSingles) {
         if (single == c) return byte;
     }
-    const int code = t.codeOfChar[c];
+    const int code = tables().codeOfChar[c];
     return code != 0 ? code : -1;
 }
 
 }  // namespace
 
 QString decodeCp932(QByteArrayView bytes) {
-    const Tables& t = tables();
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     qsizetype n = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const int b = static_cast<uint8_t>(bytes[i]);
         if (isLeadByte(b) && i + 1 < bytes.size()) {
-            const char16_t c = t.charOfPair[b << 8 | static_cast<uint8_t>(bytes[i + 1])];
+            const char16_t c = tables().charOfPair[b << 8 | static_cast<uint8_t>(bytes[i + 1])];
             if (c != 0) {
                 out[n++] = c;
                 ++i;
@@ -121,12 +122,11 @@ QString decodeCp932(QByteArrayView bytes) {
 }
 
 QByteArray encodeCp932(QStringView text) {
-    const Tables& t = tables();
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        const int code = c.isHighSurrogate() ? -1 : codeOf(c.unicode(), t);
+        const int code = c.isHighSurrogate() ? -1 : codeOf(c.unicode());
         if (code < 0) {
             const qsizetype width = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
             throw ProgramError::unencodable(text.sliced(i, width).toString());
