@@ -7,6 +7,7 @@
 #include "LinkFrames.h"
 #include "ProgramState.h"
 #include "SerialPort.h"
+#include "VerifyDifferences.h"
 
 using namespace LinkFrames;
 
@@ -68,7 +69,10 @@ WriterLink::~WriterLink() {
 }
 
 void WriterLink::start() {
-    if (state_.FlagTable[Flag::TransferUnit] == Unit::WholeMemory) return startWholeMemoryAt(0);
+    if (state_.FlagTable[Flag::TransferUnit] == Unit::WholeMemory) {
+        window_.showProgress(0, window_.blockBarMaximum() + 1);
+        return startWholeMemoryAt(0);
+    }
     enterConfigurationExchange(state_);
     sendFirstFrame();
 }
@@ -81,6 +85,7 @@ void WriterLink::startWholeMemoryAt(int block) {
 }
 
 void WriterLink::sendFirstFrame() {
+    stopRequested_ = false;
     // A late reply still waiting in the port would be taken for the start of the echo.
     prtLocal_.discardReceived();
     subCommPut();
@@ -204,10 +209,10 @@ void WriterLink::finishConfigReply() {
     restoreTransferUnit();
     if (!same) {
         window_.setMessageColour(FailureColour);
-        window_.setMessage(QStringLiteral("Config DataError"));
+        say(QStringLiteral("Config DataError"));
         return;
     }
-    window_.setMessage(QStringLiteral("Config Completed"));
+    say(QStringLiteral("Config Completed"));
     if (!callOut([this] { subCommPut(); })) endWithFailure(frameFailureMessage());
 }
 
@@ -230,17 +235,20 @@ void WriterLink::finishByteReply() {
             break;
         default:
             good = framed;
-            if (good && !callOut([&] {
-                    good = imageByte(state_.Image, state_.CurrentAddress) == reply[1];
-                })) {
+            if (good && !callOut([&] { good = byteMatchesImage(); })) {
                 return endWithFailure(byteMessage(QStringLiteral(" Error"), hh));
             }
             break;
     }
-    if (!good) window_.setMessageColour(FailureColour);
-    window_.setMessage(
-        byteMessage(good ? QStringLiteral(" Completed") : QStringLiteral(" Error"), hh));
-    endOperation();
+    if (!good) return endWithFailure(byteMessage(QStringLiteral(" Error"), hh));
+    endCompleted(byteMessage(QStringLiteral(" Completed"), hh));
+}
+
+bool WriterLink::byteMatchesImage() {
+    const VerifyDifferences differences = compareWithImage(
+        state_.Image, state_.CurrentAddress, std::span(state_.ReceiveBuffer).subspan(1, 1));
+    if (differences.any()) window_.showVerifyDifferences(differences);
+    return !differences.any();
 }
 
 void WriterLink::finishBlockReply() {
@@ -263,8 +271,14 @@ void WriterLink::finishBlockReply() {
 
     const bool wholeMemory = state_.FlagTable[Flag::TransferUnit] == Unit::WholeMemory &&
                              state_.ReceiveBuffer[0] == commandCode(operation, Unit::WholeMemory);
+    if (wholeMemory) window_.showProgress(window_.blockBarValue() + 1, window_.blockBarMaximum() + 1);
     if (wholeMemory && window_.blockBarValue() < window_.blockBarMaximum()) {
-        window_.setMessage(blockMessage(QStringLiteral(" Completed")));
+        if (stopRequested_) {
+            if (operation == Operation::Read) callOut([this] { window_.subBlockDisplay(); });
+            return endWithFailure(operationName(operation) + QStringLiteral(" Stopped at block ") +
+                                  QString::number(state_.CurrentBlock));
+        }
+        say(blockMessage(QStringLiteral(" Completed")));
         const int next = window_.blockBarValue() + 1;
         if (!callOut([&] { window_.moveBlockBar(next); })) return endWithFailure(failed);
         state_.TransferAddress = state_.CurrentBlock * BlockSize;
@@ -273,26 +287,23 @@ void WriterLink::finishBlockReply() {
     }
     if (wholeMemory) {
         if (operation == Operation::Read) callOut([this] { window_.subBlockDisplay(); });
-        window_.setMessage(QStringLiteral("All ") + operationName(operation) +
-                           QStringLiteral(" Completed"));
+        endCompleted(QStringLiteral("All ") + operationName(operation) +
+                     QStringLiteral(" Completed"));
     } else {
         callOut([this] { window_.subBlockDisplay(); });
-        window_.setMessage(operationName(operation) + QStringLiteral(" Completed"));
+        endCompleted(operationName(operation) + QStringLiteral(" Completed"));
     }
-    endOperation();
 }
 
-bool WriterLink::blockReplyIsGood() const {
+bool WriterLink::blockReplyIsGood() {
     const auto& reply = state_.ReceiveBuffer;
     if (state_.OperationCode == Operation::Write) return echoes(state_.BlockFrame, reply);
     if (funRXD_BlockReadErrerCheck()) return false;
     if (state_.OperationCode == Operation::Verify) {
-        const int base = state_.CurrentBlock * BlockSize;
-        for (int k = 0; k < BlockSize; ++k) {
-            if (imageByte(state_.Image, base + k) != reply[static_cast<std::size_t>(k) + 1]) {
-                return false;
-            }
-        }
+        const VerifyDifferences differences = compareWithImage(
+            state_.Image, state_.CurrentBlock * BlockSize, std::span(reply).subspan(1, BlockSize));
+        if (differences.any()) window_.showVerifyDifferences(differences);
+        return !differences.any();
     }
     return true;
 }
@@ -309,9 +320,9 @@ void WriterLink::tmrWait_Timer() {
     window_.setMessageColour(FailureColour);
     if (state_.ConfigSentFlag == 1) {
         restoreTransferUnit();
-        window_.setMessage(QStringLiteral("Conifig Timeover"));
+        say(QStringLiteral("Conifig Timeover"));
     } else {
-        window_.setMessage(QStringLiteral("受信タイムオーバー"));
+        say(QStringLiteral("受信タイムオーバー"));
     }
     window_.stopWaitTimer();
     prtLocal_.resetFirst();
@@ -324,9 +335,39 @@ void WriterLink::portLost() {
     if (awaitingReply_) tmrWait_Timer();
 }
 
+void WriterLink::requestStop() {
+    if (awaitingReply_) stopRequested_ = true;
+}
+
+// The good end of an operation. A stop asked for during the last block of a WRITE also forgoes
+// its VERIFY: the user wanted the work to end.
+void WriterLink::endCompleted(const QString& message) {
+    say(message);
+    if (state_.OperationCode == Operation::Write && verifyAfterWrite_ && !stopRequested_) {
+        followWithVerify(message);
+        return;
+    }
+    endOperation();
+}
+
+// The same unit and start address, from its own configuration exchange, since the board's address
+// has moved on with the WRITE.
+void WriterLink::followWithVerify(const QString& writeResult) {
+    writeResult_ = writeResult;
+    state_.OperationCode = Operation::Verify;
+    if (!callOut([this] { start(); })) endWithFailure(frameFailureMessage());
+}
+
 void WriterLink::endOperation() {
     awaitingReply_ = false;
+    stopRequested_ = false;
+    writeResult_.clear();
     window_.subObjectEnable();
+}
+
+void WriterLink::say(const QString& message) {
+    window_.setMessage(writeResult_.isEmpty() ? message
+                                              : writeResult_ + QStringLiteral(" / ") + message);
 }
 
 void WriterLink::restoreTransferUnit() {
@@ -342,7 +383,7 @@ bool WriterLink::callOut(const std::function<void()>& step) { return report_.run
 void WriterLink::endWithFailure(const QString& message) {
     window_.stopWaitTimer();
     window_.setMessageColour(FailureColour);
-    window_.setMessage(message);
+    say(message);
     endOperation();
 }
 

@@ -10,6 +10,7 @@
 class Dialogs;
 class SerialPort;
 struct ProgramState;
+struct VerifyDifferences;
 
 // What a transfer does to the main window. The window implements it; tests record the calls.
 class LinkWindow {
@@ -32,6 +33,12 @@ public:
     virtual void stopWaitTimer() = 0;
     // The port failed and closed itself: the communication frame's caption says so.
     virtual void showPortLost() = 0;
+    // Blocks done of a whole-memory transfer; 0 when one starts. A face without a progress
+    // display leaves this alone.
+    virtual void showProgress(int /*blocksDone*/, int /*blockCount*/) {}
+    // A VERIFY reply differs from the image: the window points at the bytes until the next
+    // operation. The image itself stays as it is.
+    virtual void showVerifyDifferences(const VerifyDifferences& /*differences*/) {}
 };
 
 // The first press of WRITE, READ or VERIFY: a block transfer starts at the block shown; a one-byte
@@ -83,6 +90,13 @@ public:
     // The port failed under us: a running operation ends at once as if its reply had timed out.
     void portLost();
 
+    // Ends a running whole-memory transfer once the block in flight is done: what is done stays,
+    // and the message line says where it stopped.
+    void requestStop();
+    // When on, a successful WRITE is followed at once by the VERIFY of the same range, and every
+    // message of that VERIFY follows the WRITE's result.
+    void setVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
+
 private:
     enum class Collect { Rejected, Collecting, Complete };
 
@@ -92,9 +106,13 @@ private:
     void finishConfigReply();
     void finishByteReply();
     void finishBlockReply();
-    bool blockReplyIsGood() const;
+    bool blockReplyIsGood();
+    bool byteMatchesImage();
     void restoreTransferUnit();
+    void endCompleted(const QString& message);
+    void followWithVerify(const QString& writeResult);
     void endOperation();
+    void say(const QString& message);
     bool callOut(const std::function<void()>& step);
     void endWithFailure(const QString& message);
     QString blockMessage(const QString& outcome) const;
@@ -109,4 +127,8 @@ private:
     // received bytes are assembled. A reply that comes later, or bytes nobody asked for, must not
     // touch the image or the message line, nor resume a finished transfer.
     bool awaitingReply_ = false;
+    bool stopRequested_ = false;
+    bool verifyAfterWrite_ = false;
+    // The WRITE's result while its follow-on VERIFY runs, empty otherwise.
+    QString writeResult_;
 };
