@@ -127,6 +127,7 @@ void FrmBase::connectHandlers() {
                  [this] { cmdLineChange_Click(); });
     connectClick(cmdEditReverse, QStringLiteral("cmdEditReverse_Click"),
                  [this] { cmdEditReverse_Click(); });
+    connectTransferControls();
     singleEntryHeight_ = txtSetData->maximumHeight();
     lblMessage->installEventFilter(this);
     flbFileList->installEventFilter(this);

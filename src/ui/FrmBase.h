@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -8,6 +9,7 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "WriterLink.h"
 
@@ -17,9 +19,11 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -62,6 +66,8 @@ public:
     void startWaitTimer() override;
     void stopWaitTimer() override;
     void showPortLost() override;
+    void showProgress(int blocksDone, int blockCount) override;
+    void showVerifyDifferences(const VerifyDifferences& differences) override;
     // The tick of tmrWait: the reply did not come in time.
     void tmrWait_Timer();
 
@@ -168,6 +174,15 @@ private:
     void optComm_Click(int Index);
     void cmdComm_Click(int Index);
 
+    // Transfer row: progress, stop, VERIFY differences, verify after write (FrmBase_Progress.cpp)
+    QLayout* buildTransferRow();
+    void connectTransferControls();
+    void paintVerifyMarks();
+    void armTransferControls();
+    void idleTransferControls();
+    void cmdStop_Click();
+    void chkVerifyAfterWrite_Click();
+
     // Selecting an option or ticking a box from code runs its handler, as a click does.
     void selectOption(QRadioButton* option);
     void setCheckState(QCheckBox* box, int16_t state);
@@ -184,6 +199,9 @@ private:
     std::map<QCheckBox*, std::function<void()>> checkBoxHandlers_;
     int singleEntryHeight_ = 0;
     std::unique_ptr<WriterLink> link_;
+    QElapsedTimer transferClock_;
+    // Addresses where the last VERIFY found the chip different from the image.
+    std::vector<int32_t> verifyMarks_;
 
 public:
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.
@@ -241,6 +259,10 @@ public:
     QGroupBox* fraComm = nullptr;
     std::array<QPushButton*, 4> cmdComm{};
     std::array<QRadioButton*, 3> optComm{};
+    QCheckBox* chkVerifyAfterWrite = nullptr;
+    QProgressBar* prgTransfer = nullptr;
+    QLabel* lblTransferTime = nullptr;
+    QPushButton* cmdStop = nullptr;
 
     QLabel* lblMessage = nullptr;
     QTimer* tmrWait = nullptr;

@@ -80,6 +80,7 @@ void FrmBase::paintCursor(int cell, bool withLabels) {
         setTextColour(lblTateAddress[row], state_.ColorTable[Colour::AddressActive]);
         setTextColour(lblYokoAddress[column], state_.ColorTable[Colour::AddressActive]);
     }
+    paintVerifyMarks();
 }
 
 void FrmBase::clearCursor(int cell) {

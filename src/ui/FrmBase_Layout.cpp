@@ -88,12 +88,17 @@ void FrmBase::buildLayout() {
     lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     lblMessage->setMinimumHeight(lblMessage->fontMetrics().height() + 8);
 
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(6);
+    bottom->addWidget(lblMessage, 1);
+    bottom->addLayout(buildTransferRow(), 0);
+
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(8, 8, 8, 6);
     root->setSpacing(6);
     root->addLayout(top, 1);
     root->addLayout(middle, 0);
-    root->addWidget(lblMessage, 0);
+    root->addLayout(bottom, 0);
 
     tmrWait = new QTimer(this);
     tmrWait->setObjectName(QStringLiteral("tmrWait"));
@@ -427,6 +432,9 @@ QWidget* FrmBase::buildCommFrame() {
     groupOptions(this, "optComm", optComm);
     chkCaution[1] = makeCheck(indexedName("chkCaution", 1), QStringLiteral("警告表示"), fraComm);
     ranges->addWidget(chkCaution[1]);
+    chkVerifyAfterWrite =
+        makeCheck(QStringLiteral("chkVerifyAfterWrite"), QStringLiteral("書込後ベリファイ"), fraComm);
+    ranges->addWidget(chkVerifyAfterWrite);
     ranges->addStretch(1);
 
     auto* layout = new QHBoxLayout(fraComm);

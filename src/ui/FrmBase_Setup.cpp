@@ -167,7 +167,7 @@ void FrmBase::paintAllSelectionColours() {
     paintSelectionColours({optMode[0], optMode[1], optMode[2], optEdit[0], optEdit[1],
                            chkCaution[0], chkCaution[1], chkEdit[0], chkEdit[1], chkEdit[3],
                            optComm[0], optComm[1], optComm[2], optCursor[0], optCursor[1],
-                           optCursor[2], chkChange});
+                           optCursor[2], chkChange, chkVerifyAfterWrite});
 }
 
 // The line speed and port number come from comm.txt; a port that does not open is told to the

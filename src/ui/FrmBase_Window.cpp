@@ -35,6 +35,7 @@ void FrmBase::subObjectEnable() {
     chkCaution[1]->setEnabled(true);
     for (QLineEdit* cell : txtData) cell->setEnabled(true);
     for (int i = 0; i < 4; ++i) cmdComm[i]->setText(QString::fromLatin1(kOperationCaptions[i]));
+    idleTransferControls();
     state_.OperationRunning = false;
 }
 
@@ -49,6 +50,7 @@ void FrmBase::enterArmedState(int pressedButton) {
     cmdComm[3]->setEnabled(true);
     chkCaution[1]->setEnabled(false);
     for (QLineEdit* cell : txtData) cell->setEnabled(false);
+    armTransferControls();
 }
 
 void FrmBase::enterRunningState() {

@@ -90,3 +90,13 @@ TEST_F(EmulatorProcess, WrittenBytesAreSavedByTheEmulatorOnExit) {
     EXPECT_EQ(static_cast<uint8_t>(memory[0x200]), 0xFF);  // beyond the device: untouched
     EXPECT_FALSE(QFileInfo::exists(link()));               // the emulator removed its link
 }
+
+TEST_F(EmulatorProcess, VerifyAfterWriteFindsTheByteTheBoardChanges) {
+    startEmulator({"--flip", "0x1A5"});
+    selectDevice(state_, window_, 2);
+    for (int a = 0; a < 512; ++a) state_.Image.set(a, u"00");
+    link_.setVerifyAfterWrite(true);
+    ASSERT_TRUE(runToTheEnd(LinkFrames::Operation::Write));
+    EXPECT_EQ(window_.messages.last(), QStringLiteral("red All Write Completed / 1 Verify Error"));
+    EXPECT_EQ(window_.differences, QStringList{QStringLiteral("0x001A5: 00 ≠ 01 (1 byte differs)")});
+}

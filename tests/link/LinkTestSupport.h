@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "LinkFrames.h"
+#include "VerifyDifferences.h"
 #include "ProgramState.h"
 #include "WriterBoard.h"
 #include "WriterLink.h"
@@ -36,6 +37,12 @@ public:
     }
     void stopWaitTimer() override { timerRunning = false; }
     void showPortLost() override { ++portLosses; }
+    void showProgress(int blocksDone, int blockCount) override {
+        progress << QStringLiteral("%1/%2").arg(blocksDone).arg(blockCount);
+    }
+    void showVerifyDifferences(const VerifyDifferences& found) override {
+        differences << found.text();
+    }
 
     QStringList messages;
     int32_t colour = 0;
@@ -46,6 +53,8 @@ public:
     int timerStarts = 0;
     bool timerRunning = false;
     int portLosses = 0;
+    QStringList progress;     // "done/total" as reported
+    QStringList differences;  // the text of each VERIFY difference reported
 
 private:
     ProgramState& state_;

@@ -67,7 +67,10 @@ void WriterBoard::answer(std::vector<uint8_t>& out) {
     } else {
         const uint32_t count = isBlockRequest(code) ? 256 : 1;
         reply.push_back(code);
-        for (uint32_t i = 0; i < count; ++i) reply.push_back(at(i));
+        for (uint32_t i = 0; i < count; ++i) {
+            const bool flipped = (address_ + i) % MemorySize == uint32_t(faults_.flipAddress);
+            reply.push_back(flipped ? at(i) ^ 0x01 : at(i));
+        }
         reply.push_back(EndMarker);
         reply.push_back(xorOf(reply, 1, reply.size()));
         if (faults_.badCheck) reply.back() ^= 0x01;

@@ -26,6 +26,8 @@ public:
         bool badCheck = false;       // READ and VERIFY replies carry a wrong check byte
         bool silent = false;         // never answers
         int silentAfter = -1;        // answers this many frames, then falls silent (-1: never)
+        int flipAddress = -1;        // READ and VERIFY replies give this byte with its lowest bit
+                                     // changed, as a worn cell would (-1: none)
     };
 
     WriterBoard() = default;

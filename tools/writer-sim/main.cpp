@@ -42,6 +42,8 @@ const char* const usage =
     "                     each frame and to send each answer\n"
     "  --corrupt-config   echo the configuration frame with one byte changed\n"
     "  --bad-check        give READ and VERIFY replies a wrong check byte\n"
+    "  --flip ADDR        give the byte at ADDR (decimal, or hexadecimal with 0x) with its\n"
+    "                     lowest bit changed in READ and VERIFY replies\n"
     "  --silent           answer nothing\n"
     "  --silent-after N   answer N frames, then nothing\n"
     "  --verbose          log every exchange on standard error\n"
@@ -62,6 +64,15 @@ bool parseCount(const char* text, long& value) {
     errno = 0;
     value = std::strtol(text, &end, 10);
     return errno == 0 && end != text && *end == '\0' && value >= 0;
+}
+
+bool parseAddress(const char* text, long& value) {
+    char* end = nullptr;
+    errno = 0;
+    const bool hex = std::strncmp(text, "0x", 2) == 0 || std::strncmp(text, "0X", 2) == 0;
+    value = std::strtol(hex ? text + 2 : text, &end, hex ? 16 : 10);
+    return errno == 0 && *end == '\0' && end != (hex ? text + 2 : text) && value >= 0 &&
+           value < WriterBoard::MemorySize;
 }
 
 // False (after a message) when the command line is not understood.
@@ -85,6 +96,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.baud = count;
         } else if (arg == "--silent-after" && hasValue && parseCount(argv[++i], count)) {
             options.faults.silentAfter = static_cast<int>(count);
+        } else if (arg == "--flip" && hasValue && parseAddress(argv[++i], count)) {
+            options.faults.flipAddress = static_cast<int>(count);
         } else if (arg == "--corrupt-config") {
             options.faults.corruptConfig = true;
         } else if (arg == "--bad-check") {
