@@ -11,8 +11,8 @@ QString VerifyDifferences::text() const {
                                        : QStringLiteral("(%1 bytes differ)").arg(count);
     const QString address =
         QString::number(firstAddress(), 16).toUpper().rightJustified(5, QLatin1Char('0'));
-    return QStringLiteral("0x") + address + QStringLiteral(": ") + firstImageByte + QStringLiteral(" ≠ ") + LinkFrames::hexByte(firstChipByte) +
-           QLatin1Char(' ') + counted;
+    return QStringLiteral("0x") + address + QStringLiteral(": ") + firstImageByte +
+           QStringLiteral(" ≠ ") + LinkFrames::hexByte(firstChipByte) + QLatin1Char(' ') + counted;
 }
 
 VerifyDifferences compareWithImage(const DataImage& image, int32_t start,

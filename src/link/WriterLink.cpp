@@ -271,7 +271,8 @@ void WriterLink::finishBlockReply() {
 
     const bool wholeMemory = state_.FlagTable[Flag::TransferUnit] == Unit::WholeMemory &&
                              state_.ReceiveBuffer[0] == commandCode(operation, Unit::WholeMemory);
-    if (wholeMemory) window_.showProgress(window_.blockBarValue() + 1, window_.blockBarMaximum() + 1);
+    if (wholeMemory)
+        window_.showProgress(window_.blockBarValue() + 1, window_.blockBarMaximum() + 1);
     if (wholeMemory && window_.blockBarValue() < window_.blockBarMaximum()) {
         if (stopRequested_) {
             if (operation == Operation::Read) callOut([this] { window_.subBlockDisplay(); });

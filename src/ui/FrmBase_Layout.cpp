@@ -432,8 +432,8 @@ QWidget* FrmBase::buildCommFrame() {
     groupOptions(this, "optComm", optComm);
     chkCaution[1] = makeCheck(indexedName("chkCaution", 1), QStringLiteral("警告表示"), fraComm);
     ranges->addWidget(chkCaution[1]);
-    chkVerifyAfterWrite =
-        makeCheck(QStringLiteral("chkVerifyAfterWrite"), QStringLiteral("書込後ベリファイ"), fraComm);
+    chkVerifyAfterWrite = makeCheck(QStringLiteral("chkVerifyAfterWrite"),
+                                    QStringLiteral("書込後ベリファイ"), fraComm);
     ranges->addWidget(chkVerifyAfterWrite);
     ranges->addStretch(1);
 

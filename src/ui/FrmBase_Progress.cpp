@@ -34,9 +34,9 @@ QLayout* FrmBase::buildTransferRow() {
     lblTransferTime = named(new QLabel(this), QStringLiteral("lblTransferTime"));
     lblTransferTime->setFixedHeight(height);
     // Wide enough for any time, so the message line does not twitch as the seconds go by.
-    lblTransferTime->setMinimumWidth(lblTransferTime->fontMetrics().horizontalAdvance(
-                                         TransferProgress{1, 2, 5'999'000}.text()) +
-                                     8);
+    lblTransferTime->setMinimumWidth(
+        lblTransferTime->fontMetrics().horizontalAdvance(TransferProgress{1, 2, 5'999'000}.text()) +
+        8);
     cmdStop = named(new QPushButton(QStringLiteral("中止"), this), QStringLiteral("cmdStop"));
     cmdStop->setAutoDefault(false);
     cmdStop->setFixedHeight(height);
@@ -87,7 +87,8 @@ void FrmBase::paintVerifyMarks() {
     const int32_t blockStart = state_.CurrentBlock * 256;
     for (const int32_t address : verifyMarks_) {
         const int32_t cell = address - blockStart;
-        if (cell >= 0 && cell < 256) setBackColour(txtData[static_cast<std::size_t>(cell)], kDifferenceBack);
+        if (cell >= 0 && cell < 256)
+            setBackColour(txtData[static_cast<std::size_t>(cell)], kDifferenceBack);
     }
 }
 

@@ -98,5 +98,6 @@ TEST_F(EmulatorProcess, VerifyAfterWriteFindsTheByteTheBoardChanges) {
     link_.setVerifyAfterWrite(true);
     ASSERT_TRUE(runToTheEnd(LinkFrames::Operation::Write));
     EXPECT_EQ(window_.messages.last(), QStringLiteral("red All Write Completed / 1 Verify Error"));
-    EXPECT_EQ(window_.differences, QStringList{QStringLiteral("0x001A5: 00 ≠ 01 (1 byte differs)")});
+    EXPECT_EQ(window_.differences,
+              QStringList{QStringLiteral("0x001A5: 00 ≠ 01 (1 byte differs)")});
 }

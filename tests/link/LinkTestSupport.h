@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "LinkFrames.h"
-#include "VerifyDifferences.h"
 #include "ProgramState.h"
+#include "VerifyDifferences.h"
 #include "WriterBoard.h"
 #include "WriterLink.h"
 

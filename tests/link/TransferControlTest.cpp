@@ -52,7 +52,7 @@ protected:
 TEST_F(TransferControl, StopEndsAWholeMemoryReadAfterTheBlockInFlight) {
     for (int a = 0; a < 4 * 256; ++a) board.memory()[a] = uint8_t(a >> 8);
     start(Operation::Read, Unit::WholeMemory);
-    answer(2);  // the configuration and block 0
+    answer(2);           // the configuration and block 0
     link.requestStop();  // while block 1 is in flight
     answer();
     EXPECT_EQ(window.messages.last(), "red Read Stopped at block 1");
@@ -74,11 +74,20 @@ TEST_F(TransferControl, StopEndsAWholeMemoryReadAfterTheBlockInFlight) {
 
 TEST_F(TransferControl, VerifyDifferencesAreReportedWhereTheyAreAndTheImageStays) {
     const QList<std::tuple<const char*, int, QList<int>, QString, QString>> cases = {
-        {"one byte", Unit::OneByte, {0x123}, QStringLiteral("red Verify Error：0x5B"),
+        {"one byte",
+         Unit::OneByte,
+         {0x123},
+         QStringLiteral("red Verify Error：0x5B"),
          QStringLiteral("0x00123: 5A ≠ 5B (1 byte differs)")},
-        {"block", Unit::Block, {0x1FF, 0x112, 0x150}, "red 1 Verify Error",
+        {"block",
+         Unit::Block,
+         {0x1FF, 0x112, 0x150},
+         "red 1 Verify Error",
          QStringLiteral("0x00112: 5A ≠ 5B (3 bytes differ)")},
-        {"whole memory", Unit::WholeMemory, {0x2A0, 0x3A0}, "red 2 Verify Error",
+        {"whole memory",
+         Unit::WholeMemory,
+         {0x2A0, 0x3A0},
+         "red 2 Verify Error",
          QStringLiteral("0x002A0: 5A ≠ 5B (1 byte differs)")},
     };
     for (const auto& [name, unit, changed, message, difference] : cases) {

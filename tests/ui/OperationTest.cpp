@@ -2,18 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <climits>
 #include <span>
 
 #include "Colours.h"
+#include "LinkFrames.h"
 #include "ProgramFolder.h"
 #include "WriterBoard.h"
 
@@ -29,9 +33,10 @@ protected:
         return fx.control<QPushButton>(QStringLiteral("cmdComm(%1)").arg(i));
     }
     QString message() const { return fx.control<QLabel>("lblMessage")->text(); }
-    // Hands every frame the program sent since the last call to the board and its answers back.
-    void answer() {
-        while (answered_ < fx.port.sentFrames.size()) {
+    // Hands every frame the program sent since the last call to the board and its answers back,
+    // `frames` of them at most.
+    void answer(int frames = INT_MAX) {
+        for (; frames > 0 && answered_ < fx.port.sentFrames.size(); --frames) {
             const QByteArray frame = fx.port.sentFrames[answered_++];
             const auto reply = board.receive(std::span(
                 reinterpret_cast<const uint8_t*>(frame.constData()), std::size_t(frame.size())));
@@ -168,4 +173,67 @@ TEST_F(Operation, LostPortEndsTheOperationAndStartOpensItAgain) {
     EXPECT_NE(textColour(fraComm), QColor(255, 0, 0));
     answer();
     EXPECT_EQ(message(), QStringLiteral("Read Completed"));
+}
+
+TEST_F(Operation, WholeMemoryProgressAndStopByEsc) {
+    auto* bar = fx.control<QProgressBar>("prgTransfer");
+    auto* time = fx.control<QLabel>("lblTransferTime");
+    auto* stop = fx.control<QPushButton>("cmdStop");
+    EXPECT_FALSE(bar->isVisible() || time->isVisible() || stop->isVisible());
+    fx.control<QRadioButton>("optComm(1)")->click();
+    comm(1)->click();
+    comm(1)->click();
+    answer(4);  // the configuration and blocks 0 to 2 of 128
+    EXPECT_TRUE(bar->isVisible() && time->isVisible() && stop->isEnabled());
+    EXPECT_EQ(bar->value(), 3);
+    EXPECT_EQ(bar->maximum(), 128);
+    EXPECT_TRUE(time->text().startsWith(QStringLiteral("経過 0:00 / 残り ")))
+        << time->text().toStdString();
+
+    fx.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fx.window.get()));
+    QTest::keyClick(fx.window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !stop->isEnabled(); }));  // a shortcut clicks late
+    answer();
+    EXPECT_EQ(message(), QStringLiteral("Read Stopped at block 3"));
+    EXPECT_EQ(textColour(fx.control<QLabel>("lblMessage")), QColor(255, 0, 0));
+    EXPECT_EQ(fx.port.sentFrames.size(), 5);
+    EXPECT_FALSE(bar->isVisible() || time->isVisible() || stop->isVisible());
+    EXPECT_FALSE(fx.state->OperationRunning);
+    EXPECT_TRUE(comm(1)->isEnabled());
+}
+
+TEST_F(Operation, VerifyMarksTheDifferingCellsUntilTheNextOperation) {
+    for (int a = 0; a < 256; ++a) {
+        board.memory()[a] = uint8_t(fx.state->Image.at(a).toUInt(nullptr, 16));
+    }
+    for (const int a : {0x12, 0x50, 0xFF}) board.memory()[a] ^= 0x80;
+    const QString image = fx.state->Image.at(0x12);
+    const auto marked = [&](int cell) {
+        return backColour(fx.control<QLineEdit>(QStringLiteral("txtData(%1)").arg(cell))) ==
+               QColor(255, 128, 0);
+    };
+    comm(2)->click();
+    comm(2)->click();
+    answer();
+    EXPECT_EQ(message(), QStringLiteral("0 Verify Error"));
+    EXPECT_TRUE(marked(0x12) && marked(0x50) && marked(0xFF));
+    EXPECT_FALSE(marked(0x13));
+    auto* time = fx.control<QLabel>("lblTransferTime");
+    EXPECT_TRUE(time->isVisible());
+    EXPECT_EQ(time->text(), QStringLiteral("0x00012: %1 ≠ %2 (3 bytes differ)")
+                                .arg(image, LinkFrames::hexByte(board.memory()[0x12])));
+    EXPECT_EQ(fx.state->Image.at(0x12), image);
+
+    // Written and verified again: the marks go with the arming, and the message ends with the
+    // VERIFY's result.
+    auto* verifyAfterWrite = fx.control<QCheckBox>("chkVerifyAfterWrite");
+    EXPECT_FALSE(verifyAfterWrite->isChecked());
+    verifyAfterWrite->click();
+    comm(0)->click();
+    EXPECT_FALSE(marked(0x12) || time->isVisible() || verifyAfterWrite->isEnabled());
+    comm(0)->click();
+    answer();
+    EXPECT_EQ(message(), QStringLiteral("Write Completed / Verify Completed"));
+    EXPECT_FALSE(marked(0x12) || time->isVisible());
 }
