@@ -432,14 +432,16 @@ QWidget* FrmBase::buildCommFrame() {
     groupOptions(this, "optComm", optComm);
     chkCaution[1] = makeCheck(indexedName("chkCaution", 1), QStringLiteral("警告表示"), fraComm);
     ranges->addWidget(chkCaution[1]);
+    ranges->addStretch(1);
+    // Under the buttons, where it takes the height the units column leaves free rather than
+    // widening the frame.
     chkVerifyAfterWrite = makeCheck(QStringLiteral("chkVerifyAfterWrite"),
                                     QStringLiteral("書込後ベリファイ"), fraComm);
-    ranges->addWidget(chkVerifyAfterWrite);
-    ranges->addStretch(1);
 
-    auto* layout = new QHBoxLayout(fraComm);
-    layout->addLayout(commands);
-    layout->addSpacing(8);
-    layout->addLayout(ranges);
+    auto* layout = new QGridLayout(fraComm);
+    layout->addLayout(commands, 0, 0);
+    layout->setColumnMinimumWidth(1, 8);
+    layout->addLayout(ranges, 0, 2, 2, 1);
+    layout->addWidget(chkVerifyAfterWrite, 1, 0);
     return fraComm;
 }
