@@ -95,12 +95,6 @@ TEST(WriterBoard, InjectedFaults) {
     const Bytes reply = badCheck.receive(Bytes{0xA2, 0xFF, 0xAC, 0x53});
     EXPECT_EQ(reply, (Bytes{0xA2, 0xFF, 0xAC, 0x52}));
 
-    WriterBoard flip({.flipAddress = 0x101});
-    flip.memory()[0x101] = 0x40;
-    flip.receive(config(0x101));
-    EXPECT_EQ(flip.receive(Bytes{0xA5, 0xFF, 0xAC, 0x53}), (Bytes{0xA5, 0x41, 0xAC, 0xED}));
-    EXPECT_EQ(flip.memory()[0x101], 0x40);
-
     WriterBoard quiet({.silentAfter = 1});
     EXPECT_EQ(quiet.receive(config(0)).size(), 15u);
     EXPECT_TRUE(quiet.receive(block(0xA7, 0)).empty());
