@@ -3,7 +3,9 @@
 
 Runs the start-up probe (the program itself, quitting once the window is shown) in a copy of the
 built program folder with the sample settings, many times, and prints the median. The serial port
-of comm.txt is linked to a pseudo-terminal so that the port opens and no message box waits.
+of comm.txt is linked to a pseudo-terminal so that the port opens and no message box waits. An
+empty Qt Widgets window, timed the same way in turns with the program, gives the yardstick; the
+ratio of the two medians is printed last.
 
     bench/startup_time.py [--runs N] [--platform offscreen|xcb]
 """
@@ -18,6 +20,18 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PROGRAM = os.path.join(ROOT, "build", "program")
+MINIMAL = os.path.join(ROOT, "build", "bench", "minimal_window_probe")
+
+
+def shown_after_ms(probe, env):
+    start = time.monotonic_ns()
+    shown = subprocess.run([probe], env=env, check=True, capture_output=True, text=True)
+    return (int(shown.stdout.split()[0]) - start) / 1e6
+
+
+def summary(label, times_ms):
+    return (f"{label}: median {statistics.median(times_ms):.1f} ms, "
+            f"min {min(times_ms):.1f} ms, max {max(times_ms):.1f} ms")
 
 
 def main():
@@ -26,7 +40,7 @@ def main():
     parser.add_argument("--platform", default="offscreen")
     args = parser.parse_args()
 
-    if not os.path.exists(os.path.join(PROGRAM, "tavelin_startup_probe")):
+    if not all(os.path.exists(p) for p in (os.path.join(PROGRAM, "tavelin_startup_probe"), MINIMAL)):
         subprocess.run([os.path.join(ROOT, "scripts", "build.sh")], check=True)
 
     with tempfile.TemporaryDirectory() as scratch:
@@ -40,18 +54,18 @@ def main():
 
         env = dict(os.environ, QT_QPA_PLATFORM=args.platform)
         probe = os.path.join(folder, "tavelin_startup_probe")
-        times_ms = []
-        for _ in range(args.runs + 1):  # the first run warms the file cache and is dropped
-            start = time.monotonic_ns()
-            shown = subprocess.run([probe], env=env, check=True, capture_output=True, text=True)
-            times_ms.append((int(shown.stdout.split()[0]) - start) / 1e6)
+        program_ms, minimal_ms = [], []
+        for _ in range(args.runs + 1):  # the first round warms the file cache and is dropped
+            program_ms.append(shown_after_ms(probe, env))
+            minimal_ms.append(shown_after_ms(MINIMAL, env))
         os.close(master)
         os.close(slave)
 
-    times_ms = times_ms[1:]
-    print(f"start-up to main window shown ({args.platform}, {args.runs} runs): "
-          f"median {statistics.median(times_ms):.1f} ms, "
-          f"min {min(times_ms):.1f} ms, max {max(times_ms):.1f} ms")
+    program_ms, minimal_ms = program_ms[1:], minimal_ms[1:]
+    print(f"start-up to window shown ({args.platform}, {args.runs} runs each)")
+    print(summary("  program       ", program_ms))
+    print(summary("  empty window  ", minimal_ms))
+    print(f"  ratio of medians {statistics.median(program_ms) / statistics.median(minimal_ms):.2f}")
 
 
 if __name__ == "__main__":
