@@ -142,9 +142,11 @@ void QtSerialPort::discardReceived() {
 
 void QtSerialPort::send(const QByteArray& frame) {
     if (port_->isOpen()) {
-        // Buffered by QSerialPort and written from the event loop; nothing here blocks.
         frameLog_.sent(frame);
+        // Handed to the driver now rather than from the event loop, where it would wait behind
+        // the redraw the last reply caused while the line stood idle. Nothing here blocks.
         port_->write(frame);
+        port_->flush();
     }
 }
 

@@ -96,6 +96,8 @@ void FrmBase::connectHandlers() {
     }
     connectEvent(tmrWait, &QTimer::timeout, QStringLiteral("tmrWait_Timer"),
                  [this] { tmrWait_Timer(); });
+    connectEvent(blockRedraw_, &QTimer::timeout, QStringLiteral("hscBlock_Change"),
+                 [this] { showPendingBlock(); });
     connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
     for (int i = 0; i < 2; ++i) {
         connectClick(cmdFileOperation[i], QStringLiteral("cmdFileOperation_Click"),

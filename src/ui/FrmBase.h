@@ -140,7 +140,14 @@ private:
     void chkChange_Click();
     void hscBlock_Change();
     void txtBlock_Change();
+    // The two halves of a block change: the record follows the bar; the screen shows the block.
+    void followBlockBar();
+    void showBlock();
+    // Draws the block a transfer moved to, if the screen has not caught up with it yet.
+    void showPendingBlock();
     int cursorStyle() const;
+    // The cells an L-shaped or cross cursor at `cell` colours besides the cell itself.
+    static std::vector<int> cursorLine(int cell, int style);
     void paintCursor(int cell, bool withLabels);
     void clearCursor(int cell);
     // Row label plus the column label's digit: the full address of the selected cell.
@@ -202,6 +209,9 @@ private:
     QElapsedTimer transferClock_;
     // Addresses where the last VERIFY found the chip different from the image.
     std::vector<int32_t> verifyMarks_;
+    QTimer* blockRedraw_ = nullptr;
+    QElapsedTimer blockDrawn_;
+    bool blockPending_ = false;
 
 public:
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.

@@ -7,6 +7,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+#include <array>
+#include <vector>
 
 #include "AddressText.h"
 #include "Colours.h"
@@ -34,6 +38,15 @@ void FrmBase::subBlockDisplay() {
     for (int r = 0; r < 16; ++r) {
         lblTateAddress[r]->setText(address(blockStart + r, AddressForm::Row));
     }
+    // Each cell gets its final background at once, cursor included: a colour set and set back
+    // would cost the cell two palette changes and a repaint for nothing.
+    std::array<int32_t, 256> background;
+    background.fill(s.ColorTable[Colour::CellNormal]);
+    for (int i : cursorLine(s.CurrentCell, cursorStyle())) {
+        background[static_cast<std::size_t>(i)] = s.ColorTable[Colour::CursorActive];
+    }
+    background[static_cast<std::size_t>(s.CurrentCell)] = s.ColorTable[Colour::CellSelected];
+
     const bool hexDisplay = optEdit[0]->isChecked();
     for (int i = 0; i < 256; ++i) {
         const int32_t a = blockStart + i;
@@ -41,13 +54,13 @@ void FrmBase::subBlockDisplay() {
         // A cell that is not a byte (unset, or damaged in a file) shows as it stands.
         const QString shown =
             hexDisplay || !isHexCell(cell) ? cell : s.CodeTable[cell.toUInt(nullptr, 16)];
-        txtData[i]->setText(shown);
-        setTextColour(txtData[i],
-                      s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)] ? Colour::DataMarked
-                                                                            : Colour::DataNormal]);
-        setBackColour(txtData[i], s.ColorTable[Colour::CellNormal]);
+        QLineEdit* box = txtData[static_cast<std::size_t>(i)];
+        if (box->text() != shown) box->setText(shown);
+        setTextColour(box, s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)]
+                                            ? Colour::DataMarked
+                                            : Colour::DataNormal]);
+        setBackColour(box, background[static_cast<std::size_t>(i)]);
     }
-    paintCursor(s.CurrentCell, false);
 }
 
 int FrmBase::cursorStyle() const {
@@ -57,28 +70,36 @@ int FrmBase::cursorStyle() const {
     return kCursorOneCell;
 }
 
-void FrmBase::paintCursor(int cell, bool withLabels) {
+std::vector<int> FrmBase::cursorLine(int cell, int style) {
     const int row = cell / 16;
     const int column = cell % 16;
-    const int32_t lineColour = state_.ColorTable[Colour::CursorActive];
-    switch (cursorStyle()) {
+    std::vector<int> cells;
+    switch (style) {
         case kCursorCross:
             for (int i = 0; i < 16; ++i) {
-                setBackColour(txtData[i * 16 + column], lineColour);
-                setBackColour(txtData[row * 16 + i], lineColour);
+                cells.push_back(i * 16 + column);
+                cells.push_back(row * 16 + i);
             }
             break;
         case kCursorCorner:
-            for (int i = column; i <= cell; i += 16) setBackColour(txtData[i], lineColour);
-            for (int i = row * 16; i <= cell; ++i) setBackColour(txtData[i], lineColour);
+            for (int i = column; i <= cell; i += 16) cells.push_back(i);
+            for (int i = row * 16; i <= cell; ++i) cells.push_back(i);
             break;
         default:
             break;
     }
+    return cells;
+}
+
+void FrmBase::paintCursor(int cell, bool withLabels) {
+    for (int i : cursorLine(cell, cursorStyle())) {
+        setBackColour(txtData[static_cast<std::size_t>(i)],
+                      state_.ColorTable[Colour::CursorActive]);
+    }
     setBackColour(txtData[cell], state_.ColorTable[Colour::CellSelected]);
     if (withLabels) {
-        setTextColour(lblTateAddress[row], state_.ColorTable[Colour::AddressActive]);
-        setTextColour(lblYokoAddress[column], state_.ColorTable[Colour::AddressActive]);
+        setTextColour(lblTateAddress[cell / 16], state_.ColorTable[Colour::AddressActive]);
+        setTextColour(lblYokoAddress[cell % 16], state_.ColorTable[Colour::AddressActive]);
     }
     paintVerifyMarks();
 }
@@ -123,24 +144,53 @@ void FrmBase::optEdit_Click(int Index) {
 void FrmBase::chkChange_Click() { paintSelectionColour(chkChange); }
 
 void FrmBase::hscBlock_Change() {
+    followBlockBar();
+    showBlock();
+}
+
+void FrmBase::followBlockBar() {
     state_.CurrentBlock = hscBlock->value();
+    state_.CurrentAddress = state_.CurrentBlock * 256 + state_.CurrentCell;
+}
+
+void FrmBase::showBlock() {
     txtBlock->setText(QString::number(state_.CurrentBlock));
     subBlockDisplay();
     if (!txtEditAddress->text().isEmpty()) txtEditAddress->setText(selectedCellAddressText());
-    state_.CurrentAddress = state_.CurrentBlock * 256 + state_.CurrentCell;
 }
 
 int FrmBase::blockBarValue() const { return hscBlock->value(); }
 
 int FrmBase::blockBarMaximum() const { return hscBlock->maximum(); }
 
-// A transfer moves the bar and always redraws, also when the bar already stands there.
+// A transfer moves the bar and always redraws, also when the bar already stands there. A
+// whole-memory transfer passes blocks faster than anyone reads them, and drawing each would hold
+// up the next frame: the record follows the bar at once, the screen when the event loop is free
+// and at most once a frame time (the last block is always drawn, see showPendingBlock).
 void FrmBase::moveBlockBar(int value) {
     {
         const QSignalBlocker quiet(hscBlock);
         hscBlock->setValue(value);
     }
-    hscBlock_Change();
+    if (!state_.OperationRunning) {
+        hscBlock_Change();
+        return;
+    }
+    followBlockBar();
+    blockPending_ = true;
+    if (!blockRedraw_->isActive()) {
+        constexpr qint64 kFrameMs = 16;
+        const qint64 sinceDrawn = blockDrawn_.isValid() ? blockDrawn_.elapsed() : kFrameMs;
+        blockRedraw_->start(static_cast<int>(std::max<qint64>(0, kFrameMs - sinceDrawn)));
+    }
+}
+
+void FrmBase::showPendingBlock() {
+    blockRedraw_->stop();
+    if (!blockPending_) return;
+    blockPending_ = false;
+    blockDrawn_.start();
+    showBlock();
 }
 
 void FrmBase::txtBlock_Change() {

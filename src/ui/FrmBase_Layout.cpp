@@ -20,6 +20,8 @@
 
 #include "ControlNames.h"
 #include "FrmBase.h"
+#include "GridCell.h"
+#include "LabelSlot.h"
 
 namespace {
 
@@ -87,10 +89,12 @@ void FrmBase::buildLayout() {
     // A long message must be cut off at the window edge, not widen the window.
     lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     lblMessage->setMinimumHeight(lblMessage->fontMetrics().height() + 8);
+    // A transfer writes a new message for every block.
+    auto* messageSlot = new LabelSlot(lblMessage, this);
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(6);
-    bottom->addWidget(lblMessage, 1);
+    bottom->addWidget(messageSlot, 1);
     bottom->addLayout(buildTransferRow(), 0);
 
     auto* root = new QVBoxLayout(this);
@@ -103,6 +107,9 @@ void FrmBase::buildLayout() {
     tmrWait = new QTimer(this);
     tmrWait->setObjectName(QStringLiteral("tmrWait"));
     tmrWait->setInterval(5000);
+
+    blockRedraw_ = new QTimer(this);
+    blockRedraw_->setSingleShot(true);
 }
 
 QWidget* FrmBase::buildBasePage() {
@@ -145,7 +152,7 @@ QWidget* FrmBase::buildBasePage() {
     block->addWidget(hscBlock, 0, 0, 1, 3);
     block->addWidget(lblBlock, 1, 0);
     block->addWidget(txtBlock, 1, 1);
-    block->addWidget(lblBlockAddress, 1, 2);
+    block->addWidget(new LabelSlot(lblBlockAddress, fraBlock), 1, 2);
     block->setColumnStretch(2, 1);
 
     // Display settings
@@ -296,14 +303,15 @@ QWidget* FrmBase::buildGrid() {
     for (std::size_t row = 0; row < lblTateAddress.size(); ++row) {
         QLabel* label = makeLabel(indexedName("lblTateAddress", row), QString(), grid);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setMinimumWidth(tateWidth);
-        label->setFixedHeight(cellHeight);
+        // Fixed, as every text that changes with the block: a new text then repaints the label
+        // alone instead of laying out the whole window again.
+        label->setFixedSize(tateWidth, cellHeight);
         label->setContentsMargins(0, 0, 3, 0);
         lblTateAddress[row] = label;
         layout->addWidget(label, static_cast<int>(row) + 1, 0);
     }
     for (std::size_t i = 0; i < txtData.size(); ++i) {
-        auto* cell = named(new QLineEdit(grid), indexedName("txtData", i));
+        auto* cell = named(new GridCell(grid), indexedName("txtData", i));
         cell->setReadOnly(true);
         cell->setMaxLength(2);
         cell->setAlignment(Qt::AlignCenter);

@@ -25,6 +25,7 @@ const char* const kOperationCaptions[] = {"WRITE", "READ", "VERIFY", "PROPERTY"}
 }  // namespace
 
 void FrmBase::subObjectEnable() {
+    showPendingBlock();
     fraEdit->setEnabled(true);
     sstBase->setEnabled(true);
     for (int i = 0; i < 3; ++i) {

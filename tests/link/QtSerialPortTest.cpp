@@ -225,9 +225,14 @@ TEST_F(QtSerialPortTest, SendsEveryByteValueUnchangedAndInOrder) {
     EXPECT_EQ(pty_.awaitOutput(bytes.size()), bytes);
 }
 
-TEST_F(QtSerialPortTest, ResetFirstAndDiscardDropWhatWaits) {
+TEST_F(QtSerialPortTest, FrameLeavesWithoutWaitingForTheEventLoop) {
     ASSERT_TRUE(port_.open());
-    port_.send("stale");  // still in the port's buffer: the event loop has not run
+    port_.send("frame");
+    EXPECT_TRUE(pty_.awaitWaitingOnMaster(5));
+}
+
+TEST_F(QtSerialPortTest, ResetFirstAndDiscardDropWhatWaitsToBeRead) {
+    ASSERT_TRUE(port_.open());
     ASSERT_TRUE(pty_.write("stale"));
     ASSERT_TRUE(pty_.awaitWaitingOnSlave(5));
 

@@ -74,14 +74,24 @@ QByteArray Pty::awaitOutput(qsizetype size) {
     return output_;
 }
 
-int Pty::waitingOnSlave() const {
+namespace {
+
+int waitingOn(int fd) {
     int count = 0;
-    return ioctl(slave_, FIONREAD, &count) == 0 ? count : -1;
+    return ioctl(fd, FIONREAD, &count) == 0 ? count : -1;
 }
 
-bool Pty::awaitWaitingOnSlave(int count) const {
+}  // namespace
+
+int Pty::waitingOnSlave() const { return waitingOn(slave_); }
+
+bool Pty::awaitWaitingOnSlave(int count) const { return awaitWaiting(slave_, count); }
+
+bool Pty::awaitWaitingOnMaster(int count) const { return awaitWaiting(master_, count); }
+
+bool Pty::awaitWaiting(int fd, int count) {
     const QDeadlineTimer deadline(5000);
-    while (waitingOnSlave() < count) {
+    while (waitingOn(fd) < count) {
         if (deadline.hasExpired()) return false;
         QThread::msleep(1);
     }

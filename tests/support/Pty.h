@@ -35,12 +35,16 @@ public:
 
     // Waits, without running the event loop, until `count` bytes wait on the slave.
     bool awaitWaitingOnSlave(int count) const;
+    // The same for what the port has sent and the test has not read yet.
+    bool awaitWaitingOnMaster(int count) const;
 
     // Closes the terminal as an unplugged board or an ended emulator does: whoever still holds the
     // slave side sees a hang-up.
     void hangUp();
 
 private:
+    static bool awaitWaiting(int fd, int count);
+
     int master_ = -1;
     int slave_ = -1;
     QString slavePath_;
