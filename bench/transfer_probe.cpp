@@ -41,6 +41,8 @@ public:
             return;
         }
         devices->setCurrentIndex(index);
+        property_ = control<QPushButton>("cmdComm(3)");
+        message_ = control<QLabel>("lblMessage");
         control<QRadioButton>("optComm(1)")->click();
         if (auto* caution = control<QCheckBox>("chkCaution(1)"); caution->isChecked()) caution->click();
         startNext();
@@ -60,7 +62,9 @@ private:
     }
 
     void poll() {
-        if (control<QPushButton>("cmdComm(3)")->text() != QStringLiteral("PROPERTY")) {
+        // Looked at every millisecond, so the controls are found once: a search through the
+        // window each time would add to the times measured.
+        if (property_->text() != QStringLiteral("PROPERTY")) {
             if (clock_.elapsed() > 600'000) {
                 std::fprintf(stderr, "transfer_probe: %s did not end\n", operations_[next_].name);
                 QCoreApplication::exit(1);
@@ -71,7 +75,7 @@ private:
         }
         const double ms = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
         std::printf("%s %.1f %s\n", operations_[next_].name, ms,
-                    qPrintable(control<QLabel>("lblMessage")->text()));
+                    qPrintable(message_->text()));
         std::fflush(stdout);
         ++next_;
         startNext();
@@ -85,6 +89,8 @@ private:
         {"READ", "cmdComm(1)"}, {"VERIFY", "cmdComm(2)"}, {"WRITE", "cmdComm(0)"}};
 
     QString device_;
+    QPushButton* property_ = nullptr;
+    QLabel* message_ = nullptr;
     std::size_t next_ = 0;
     QElapsedTimer clock_;
 };
