@@ -31,6 +31,11 @@ QString DataImage::at(int address) const {
     return QString(pair, c[1] == 0 ? 1 : 2);
 }
 
+QLatin1String DataImage::view(int address) const {
+    const Cell& c = cell(address);
+    return QLatin1String(c.data(), c[0] == 0 ? 0 : c[1] == 0 ? 1 : 2);
+}
+
 void DataImage::set(int address, QStringView text) {
     Cell& c = cell(address);
     c[0] = text.size() > 0 ? toCellChar(text[0]) : 0;

@@ -17,6 +17,9 @@ public:
 
     // The cell's text: "" when unset, otherwise the two characters stored.
     QString at(int address) const;
+    // The same characters without building a string, for loops over the whole image; valid
+    // until the cell changes.
+    QLatin1String view(int address) const;
     // Replaces the cell whole. Characters outside Latin-1 cannot be held and become '?';
     // such a cell is never valid hexadecimal anyway.
     void set(int address, QStringView text);

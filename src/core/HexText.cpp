@@ -9,6 +9,6 @@ bool isHexDigit(QChar c) {
 
 bool funHexCheck(const QString& text) { return text.size() == 1 && isHexDigit(text[0]); }
 
-bool isHexCell(const QString& cell) {
+bool isHexCell(QStringView cell) {
     return cell.size() == 2 && isHexDigit(cell[0]) && isHexDigit(cell[1]);
 }

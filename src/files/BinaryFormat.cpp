@@ -74,7 +74,7 @@ SaveResult save(const QString& path, const DataImage& image, const QString& endA
 
     const auto count = static_cast<int32_t>(last + 1);
     QByteArray bytes(count, '\0');
-    QString cell;
+    QLatin1String cell;
     for (int32_t k = 0; k < count; ++k) {
         bytes[k] = static_cast<char>(CellBytes::byteForWriting(image, k, cell));
     }

@@ -20,13 +20,15 @@ int hexByte(QStringView text, qsizetype pos) {
     return (high < 0 || low < 0) ? -1 : high * 16 + low;
 }
 
-uint8_t byteForWriting(const DataImage& image, int address, QString& cellText) {
-    cellText = image.at(address);
+uint8_t byteForWriting(const DataImage& image, int address, QLatin1String& cellText) {
+    cellText = image.view(address);
     if (cellText.isEmpty()) return 0xFF;
-    const int value = cellText.size() == 2 ? hexByte(cellText, 0) : -1;
+    const int high = cellText.size() == 2 ? hexDigit(cellText[0]) : -1;
+    const int low = cellText.size() == 2 ? hexDigit(cellText[1]) : -1;
+    const int value = high < 0 || low < 0 ? -1 : high * 16 + low;
     if (value < 0) {
         throw ProgramError(QStringLiteral("アドレス 0x%1 のデーター【%2】は16進数ではありません。")
-                               .arg(upperHex(address), cellText));
+                               .arg(upperHex(address), QString(cellText)));
     }
     return static_cast<uint8_t>(value);
 }

@@ -202,7 +202,7 @@ void save(const QString& path, const DataImage& image, const HexComments& commen
     QStringList lines = comments.before;
     lines.reserve(comments.before.size() + DataImage::Size / kGroup + 2 + comments.after.size());
     bool extendedWritten = false;
-    std::array<QString, kGroup> cells;
+    std::array<QLatin1String, kGroup> cells;
     std::array<uint8_t, kGroup> values{};
     for (int base = 0; base < DataImage::Size; base += kGroup) {
         int first = kGroup;
@@ -226,7 +226,7 @@ void save(const QString& path, const DataImage& image, const HexComments& commen
         record += QStringLiteral("00");
         for (int i = first; i <= last; ++i) {
             // A never-loaded cell inside the span has no text of its own.
-            record += cells[i].isEmpty() ? QStringLiteral("FF") : cells[i];
+            record += cells[i].isEmpty() ? QLatin1String("FF") : cells[i];
             sum += values[i];
         }
         appendHex(record, (256 - sum % 256) % 256, 2);

@@ -18,9 +18,11 @@ LoadResult load(const QString& path, DataImage& image, LineEnds ends) {
             return {LoadResult::Outcome::WrongLineLength, line, 0, {}};
         }
         for (int pair = 0; pair < kLineLength / 2; ++pair, ++address) {
-            const QString cell = text.mid(2 * pair, 2);
+            const QStringView cell = QStringView(text).mid(2 * pair, 2);
             image.set(address, cell);
-            if (!isHexCell(cell)) return {LoadResult::Outcome::BadCell, line, address, cell};
+            if (!isHexCell(cell)) {
+                return {LoadResult::Outcome::BadCell, line, address, cell.toString()};
+            }
         }
     }
     return {};
@@ -35,7 +37,7 @@ void save(const QString& path, const DataImage& image) {
         for (int i = 0; i < kLineLength / 2; ++i) {
             // A cell never loaded is written as the erased value, so the file always reads back.
             const int32_t address = line * 16 + i;
-            text += image.isEmpty(address) ? QStringLiteral("FF") : image.at(address);
+            text += image.isEmpty(address) ? QLatin1String("FF") : image.view(address);
         }
         lines << text;
     }
