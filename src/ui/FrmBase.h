@@ -143,8 +143,11 @@ private:
     // The two halves of a block change: the record follows the bar; the screen shows the block.
     void followBlockBar();
     void showBlock();
-    // Draws the block a transfer moved to, if the screen has not caught up with it yet.
+    // Draws the block a transfer moved to and its progress, if the screen has not caught up yet.
     void showPendingBlock();
+    // Asks for showPendingBlock when the event loop is free, at most once a frame time.
+    void scheduleFrame();
+    void showTransferProgress();
     int cursorStyle() const;
     // The cells an L-shaped or cross cursor at `cell` colours besides the cell itself.
     static std::vector<int> cursorLine(int cell, int style);
@@ -207,11 +210,14 @@ private:
     int singleEntryHeight_ = 0;
     std::unique_ptr<WriterLink> link_;
     QElapsedTimer transferClock_;
+    int progressDone_ = 0;
+    int progressTotal_ = 0;
     // Addresses where the last VERIFY found the chip different from the image.
     std::vector<int32_t> verifyMarks_;
     QTimer* blockRedraw_ = nullptr;
     QElapsedTimer blockDrawn_;
     bool blockPending_ = false;
+    bool progressPending_ = false;
 
 public:
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.

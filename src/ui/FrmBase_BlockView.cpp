@@ -178,18 +178,23 @@ void FrmBase::moveBlockBar(int value) {
     }
     followBlockBar();
     blockPending_ = true;
-    if (!blockRedraw_->isActive()) {
-        constexpr qint64 kFrameMs = 16;
-        const qint64 sinceDrawn = blockDrawn_.isValid() ? blockDrawn_.elapsed() : kFrameMs;
-        blockRedraw_->start(static_cast<int>(std::max<qint64>(0, kFrameMs - sinceDrawn)));
-    }
+    scheduleFrame();
+}
+
+void FrmBase::scheduleFrame() {
+    if (blockRedraw_->isActive()) return;
+    constexpr qint64 kFrameMs = 16;
+    const qint64 sinceDrawn = blockDrawn_.isValid() ? blockDrawn_.elapsed() : kFrameMs;
+    blockRedraw_->start(static_cast<int>(std::max<qint64>(0, kFrameMs - sinceDrawn)));
 }
 
 void FrmBase::showPendingBlock() {
     blockRedraw_->stop();
+    if (!blockPending_ && !progressPending_) return;
+    blockDrawn_.start();
+    if (progressPending_) showTransferProgress();
     if (!blockPending_) return;
     blockPending_ = false;
-    blockDrawn_.start();
     showBlock();
 }
 

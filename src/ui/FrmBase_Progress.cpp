@@ -59,7 +59,11 @@ void FrmBase::connectTransferControls() {
 }
 
 // The link reports 0 blocks when a whole-memory transfer starts, its follow-on VERIFY included.
+// A progress bar repaints at once on every new value, so the blocks after that are shown with the
+// grid, at most once a frame time.
 void FrmBase::showProgress(int blocksDone, int blockCount) {
+    progressDone_ = blocksDone;
+    progressTotal_ = blockCount;
     if (blocksDone == 0) {
         transferClock_.start();
         prgTransfer->setRange(0, blockCount);
@@ -67,10 +71,18 @@ void FrmBase::showProgress(int blocksDone, int blockCount) {
         lblTransferTime->show();
         cmdStop->setEnabled(true);
         cmdStop->show();
+        showTransferProgress();
+        return;
     }
-    prgTransfer->setValue(blocksDone);
+    progressPending_ = true;
+    scheduleFrame();
+}
+
+void FrmBase::showTransferProgress() {
+    progressPending_ = false;
+    prgTransfer->setValue(progressDone_);
     lblTransferTime->setText(
-        TransferProgress{blocksDone, blockCount, transferClock_.elapsed()}.text());
+        TransferProgress{progressDone_, progressTotal_, transferClock_.elapsed()}.text());
 }
 
 void FrmBase::showVerifyDifferences(const VerifyDifferences& differences) {
