@@ -57,8 +57,9 @@ void HexLoad(benchmark::State& state) {
     HexFormat::save(folder.path("image.hex"), sampleImage(), {}, HexRecordType::Int32bit);
     DataImage image;
     HexComments comments;
+    HexFormat::ReadState read;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(HexFormat::load(folder.path("image.hex"), image, comments));
+        benchmark::DoNotOptimize(HexFormat::load(folder.path("image.hex"), image, comments, read));
     }
 }
 BENCHMARK(HexLoad)->Unit(benchmark::kMillisecond);

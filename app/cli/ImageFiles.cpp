@@ -14,9 +14,7 @@
 
 namespace {
 
-[[noreturn]] void fileFailure(const QString& message) {
-    throw CliFailure{ExitCode::File, message};
-}
+[[noreturn]] void fileFailure(const QString& message) { throw CliFailure{ExitCode::File, message}; }
 
 ImageOrigin loadText(const QString& path, DataImage& image) {
     const TextFormat::LoadResult result = TextFormat::load(path, image, LineEnds::AlsoLf);
@@ -32,8 +30,9 @@ ImageOrigin loadText(const QString& path, DataImage& image) {
 
 ImageOrigin loadHex(const QString& path, DataImage& image) {
     ImageOrigin origin;
+    HexFormat::ReadState read;
     const HexFormat::LoadResult result =
-        HexFormat::load(path, image, origin.comments, LineEnds::AlsoLf);
+        HexFormat::load(path, image, origin.comments, read, LineEnds::AlsoLf);
     using Outcome = HexFormat::LoadResult::Outcome;
     if (result.outcome == Outcome::BadCell) {
         fileFailure(TextFormat::badCellMessage(path, result.address, result.cellText) +
@@ -43,8 +42,8 @@ ImageOrigin loadHex(const QString& path, DataImage& image) {
     if (result.outcome == Outcome::RecordError) {
         fileFailure(HexFormat::recordErrorMessage(path, result.errorText, result.line));
     }
-    if (!result.endRecordSeen) printMessage(HexFormat::missingEndRecordMessage(path));
-    if (result.recordType) origin.recordType = *result.recordType;
+    if (!read.endRecordSeen) printMessage(HexFormat::missingEndRecordMessage(path));
+    if (read.recordType) origin.recordType = *read.recordType;
     return origin;
 }
 

@@ -6,30 +6,63 @@
 #include "AtomicSave.h"
 #include "ProgramError.h"
 
-LineReader::LineReader(const QString& path, LineEnds ends) {
-    QFile file(path);
-    if (!file.exists() || QFileInfo(path).isDir()) throw ProgramError::fileNotFound(path);
-    if (!file.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file.errorString());
-    lines_ = splitLines(decodeCp932(file.readAll()), ends);
+void requireRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir()) throw ProgramError::fileNotFound(path);
+    if (!info.isFile()) throw ProgramError::notRegularFile(path);
 }
 
+LineReader::LineReader(const QString& path, qint64 maxBytes, LineEnds ends)
+    : file_(path), maxBytes_(maxBytes), ends_(ends) {
+    requireRegularFile(path);
+    if (QFileInfo(path).size() > maxBytes_) throw ProgramError::tooLarge(path, maxBytes_);
+    if (!file_.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file_.errorString());
+}
+
+// The next piece of the file replaces the one used up. The bound is checked again as the bytes
+// come, for a file that grows after it was opened.
+bool LineReader::readPiece() {
+    constexpr qint64 kPieceBytes = 64 * 1024;
+    piece_ = file_.read(kPieceBytes);
+    next_ = 0;
+    if (file_.error() != QFileDevice::NoError) {
+        throw ProgramError::cannotOpen(file_.fileName(), file_.errorString());
+    }
+    bytesRead_ += piece_.size();
+    if (bytesRead_ > maxBytes_) throw ProgramError::tooLarge(file_.fileName(), maxBytes_);
+    return !piece_.isEmpty();
+}
+
+bool LineReader::atEnd() { return next_ == piece_.size() && !readPiece(); }
+
+// Where the current piece's next line end is, or -1.
+qsizetype LineReader::nextLineEnd() const {
+    const qsizetype cr = piece_.indexOf('\r', next_);
+    if (ends_ != LineEnds::AlsoLf) return cr;
+    const qsizetype lf = piece_.indexOf('\n', next_);
+    return cr < 0 || (lf >= 0 && lf < cr) ? lf : cr;
+}
+
+// Split as bytes, then decoded: CR and LF are never part of a two-byte CP932 character.
 QString LineReader::readLine() {
     if (atEnd()) throw ProgramError::inputPastEnd();
-    return lines_[next_++];
-}
-
-QStringList LineReader::splitLines(const QString& text, LineEnds ends) {
-    const bool lfEnds = ends == LineEnds::AlsoLf;
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\r' && !(lfEnds && text[i] == u'\n')) continue;
-        lines.append(text.mid(start, i - start));
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        start = i + 1;
+    QByteArray line;
+    for (;;) {
+        const qsizetype end = nextLineEnd();
+        if (end < 0) {
+            line += QByteArrayView(piece_).sliced(next_);
+            next_ = piece_.size();
+            if (!readPiece()) break;  // the last line has no line end
+            continue;
+        }
+        line += QByteArrayView(piece_).sliced(next_, end - next_);
+        next_ = end + 1;
+        if (piece_[end] != '\r') break;
+        if (next_ == piece_.size()) readPiece();  // the LF of this CR LF may be in the next piece
+        if (next_ < piece_.size() && piece_[next_] == '\n') ++next_;
+        break;
     }
-    if (start < text.size()) lines.append(text.mid(start));
-    return lines;
+    return decodeCp932(line);
 }
 
 QStringList readAllLines(const QString& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -12,22 +14,39 @@
 // of the line; the command line also takes a lone LF as a line end, as the tools of Linux write.
 enum class LineEnds { CrOrCrLf, AlsoLf };
 
-// Reads a whole file and hands out its lines one at a time. A final line end does not start
-// another line.
+// Size bounds, far above any valid file, so that a huge or endless file is refused before it is
+// read. A data file holds at most a full image (a HEX file with 1024 comment lines stays under
+// 1 MiB); a settings file holds a few hundred short lines.
+constexpr qint64 kDataFileLimit = 16 * 1024 * 1024;
+constexpr qint64 kSettingsFileLimit = 1024 * 1024;
+
+// Throws ProgramError unless path names an existing ordinary file: a FIFO or a device would
+// block in open or never end.
+void requireRegularFile(const QString& path);
+
+// Hands out the lines of a file one at a time, reading it in bounded pieces. A final line end
+// does not start another line.
 class LineReader {
 public:
-    // Throws ProgramError when the file does not exist or cannot be read.
-    explicit LineReader(const QString& path, LineEnds ends = LineEnds::CrOrCrLf);
+    // Throws ProgramError when the file does not exist, is not an ordinary file, is larger than
+    // maxBytes or cannot be opened.
+    explicit LineReader(const QString& path, qint64 maxBytes = kSettingsFileLimit,
+                        LineEnds ends = LineEnds::CrOrCrLf);
 
-    bool atEnd() const { return next_ >= lines_.size(); }
+    // Throws ProgramError when the file cannot be read.
+    bool atEnd();
     // Throws ProgramError (input past end of file) when there is no line left.
     QString readLine();
 
-    // Splits decoded text the way readLine sees it.
-    static QStringList splitLines(const QString& text, LineEnds ends = LineEnds::CrOrCrLf);
-
 private:
-    QStringList lines_;
+    bool readPiece();
+    qsizetype nextLineEnd() const;
+
+    QFile file_;
+    qint64 maxBytes_;
+    LineEnds ends_;
+    qint64 bytesRead_ = 0;
+    QByteArray piece_;
     qsizetype next_ = 0;
 };
 

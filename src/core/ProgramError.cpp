@@ -1,5 +1,12 @@
 #include "ProgramError.h"
 
+QString textHead(const QString& text, qsizetype maxChars) {
+    if (text.size() <= maxChars) return text;
+    qsizetype end = maxChars;
+    if (end > 0 && text[end - 1].isHighSurrogate()) --end;
+    return text.left(end) + u'…';
+}
+
 ProgramError ProgramError::fileNotFound(const QString& path) {
     return ProgramError(QStringLiteral("ファイルが見つかりません。 (%1)").arg(path));
 }
@@ -21,17 +28,26 @@ ProgramError ProgramError::unencodable(const QString& character) {
             .arg(character, QString::number(point, 16).toUpper().rightJustified(4, u'0')));
 }
 
+ProgramError ProgramError::notRegularFile(const QString& path) {
+    return ProgramError(QStringLiteral("通常のファイルではありません。 (%1)").arg(path));
+}
+
+ProgramError ProgramError::tooLarge(const QString& path, qint64 maxBytes) {
+    return ProgramError(QStringLiteral("ファイルが大きすぎます。 (%1: %2 バイトまで)")
+                            .arg(path, QString::number(maxBytes)));
+}
+
 ProgramError ProgramError::inputPastEnd() {
     return ProgramError(QStringLiteral("ファイルの終わりを越えて読み込もうとしました。"));
 }
 
 ProgramError ProgramError::typeMismatch(const QString& text) {
     return ProgramError(
-        QStringLiteral("型が一致しません。 (\"%1\" は数値ではありません)").arg(text));
+        QStringLiteral("型が一致しません。 (\"%1\" は数値ではありません)").arg(textHead(text)));
 }
 
 ProgramError ProgramError::overflow(const QString& text) {
-    return ProgramError(QStringLiteral("オーバーフローしました。 (%1)").arg(text));
+    return ProgramError(QStringLiteral("オーバーフローしました。 (%1)").arg(textHead(text)));
 }
 
 ProgramError ProgramError::indexOutOfRange() {
@@ -39,5 +55,5 @@ ProgramError ProgramError::indexOutOfRange() {
 }
 
 ProgramError ProgramError::invalidValue(const QString& text) {
-    return ProgramError(QStringLiteral("プロパティの値が不正です。 (%1)").arg(text));
+    return ProgramError(QStringLiteral("プロパティの値が不正です。 (%1)").arg(textHead(text)));
 }

@@ -2,12 +2,12 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
 #include <array>
 
 #include "AtomicSave.h"
 #include "CellBytes.h"
 #include "DataImage.h"
+#include "LineFile.h"
 #include "MessageText.h"
 #include "ProgramError.h"
 
@@ -31,8 +31,8 @@ const std::array<std::array<char16_t, 2>, 256>& byteTexts() {
 }  // namespace
 
 int32_t load(const QString& path, DataImage& image) {
+    requireRegularFile(path);
     QFile file(path);
-    if (!file.exists() || QFileInfo(path).isDir()) throw ProgramError::fileNotFound(path);
     if (!file.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file.errorString());
     image.fill(u"00");  // only once the file is open: a failed open leaves the image as it was
     const QByteArray bytes = file.read(kMaxBytes);
@@ -67,8 +67,8 @@ SaveResult save(const QString& path, const DataImage& image, const QString& endA
     for (QChar c : endAddress) {
         last = last * 16 + CellBytes::hexDigit(c);
         if (last >= kMaxBytes) {
-            throw ProgramError(
-                QStringLiteral("EndAddress %1 はデーター領域(0～1FFFF)の外です。").arg(endAddress));
+            throw ProgramError(QStringLiteral("EndAddress %1 はデーター領域(0～1FFFF)の外です。")
+                                   .arg(textHead(endAddress)));
         }
     }
 

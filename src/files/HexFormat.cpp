@@ -159,12 +159,13 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
     }
 }
 
-LoadResult load(const QString& path, DataImage& image, HexComments& comments, LineEnds ends) {
-    LineReader reader(path, ends);
+LoadResult load(const QString& path, DataImage& image, HexComments& comments, ReadState& state,
+                LineEnds ends) {
+    LineReader reader(path, kDataFileLimit, ends);
     // Only an opened file changes anything. Bytes no record covers read as erased.
     image.fill(u"FF");
     comments = {};
-    ReadState state;
+    state = {};
     LoadResult result;
     for (int line = 1; !reader.atEnd(); ++line) {
         const LineResult read = readLine(reader.readLine(), state, image, comments);
@@ -180,8 +181,6 @@ LoadResult load(const QString& path, DataImage& image, HexComments& comments, Li
         }
         break;
     }
-    result.endRecordSeen = state.endRecordSeen;
-    result.recordType = state.recordType;
     return result;
 }
 

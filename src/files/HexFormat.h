@@ -57,14 +57,14 @@ struct LoadResult {
     QString errorText;    // RecordError: the reason, possibly empty; BadCell: empty
     int32_t address = 0;  // BadCell
     QString cellText;     // BadCell
-    bool endRecordSeen = false;
-    std::optional<HexRecordType> recordType;  // the option to select; unset: leave it alone
 };
 
 // Once the file is open, fills the image with "FF", empties the comment lists, then reads the
-// file line by line up to the first faulty line. Records before that line stay in the image.
-// Throws ProgramError when the file cannot be read (the image untouched), and as readLine does.
-LoadResult load(const QString& path, DataImage& image, HexComments& comments,
+// file line by line up to the first faulty line. Records before that line stay in the image; the
+// comments and the record-type choice read so far stay in `comments` and `state`, also when it
+// throws. Throws ProgramError when the file cannot be read (the image untouched), and as
+// readLine does.
+LoadResult load(const QString& path, DataImage& image, HexComments& comments, ReadState& state,
                 LineEnds ends = LineEnds::CrOrCrLf);
 
 // Writes comment list 0, one data record per 16-byte group for the span between its first and

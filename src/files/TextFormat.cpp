@@ -10,7 +10,7 @@
 namespace TextFormat {
 
 LoadResult load(const QString& path, DataImage& image, LineEnds ends) {
-    LineReader reader(path, ends);
+    LineReader reader(path, kDataFileLimit, ends);
     int32_t address = 0;
     for (int line = 1; line <= kLines; ++line) {
         const QString text = reader.readLine();

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 #include "BinaryFormat.h"
 #include "Dialogs.h"
@@ -15,6 +16,7 @@
 #include "HexFormat.h"
 #include "HexText.h"
 #include "MessageText.h"
+#include "ProgramError.h"
 #include "ProgramState.h"
 #include "SettingsFiles.h"
 #include "TextFormat.h"
@@ -93,21 +95,34 @@ void FrmBase::setFileButtonsIdle() {
     cmdFileOperation[1]->setText(QStringLiteral("保存"));
 }
 
+namespace {
+
+// A list shows at most this much of a comment line: a line of megabytes would take seconds to
+// draw. The item keeps the whole line, which a HEX save writes back as it was read.
+constexpr qsizetype kCommentShownChars = 256;
+
+QStringList listedLines(const QComboBox* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->itemData(i).toString();
+    return lines;
+}
+
+void addListed(QComboBox* list, const QString& line) {
+    list->addItem(textHead(line, kCommentShownChars), line);
+}
+
+}  // namespace
+
 HexComments FrmBase::hexComments() const {
-    HexComments comments;
-    for (int i = 0; i < cmbFileErrorList[0]->count(); ++i) {
-        comments.before << cmbFileErrorList[0]->itemText(i);
-    }
-    for (int i = 0; i < cmbFileErrorList[1]->count(); ++i) {
-        comments.after << cmbFileErrorList[1]->itemText(i);
-    }
-    return comments;
+    return {listedLines(cmbFileErrorList[0]), listedLines(cmbFileErrorList[1])};
 }
 
 void FrmBase::showHexComments(const HexComments& comments) {
-    // Each list that has lines shows its first one.
-    cmbFileErrorList[0]->addItems(comments.before);
-    cmbFileErrorList[1]->addItems(comments.after);
+    // Each list that has lines shows its first one. A Retry of a failed load shows its lines
+    // afresh.
+    for (QComboBox* list : cmbFileErrorList) list->clear();
+    for (const QString& line : comments.before) addListed(cmbFileErrorList[0], line);
+    for (const QString& line : comments.after) addListed(cmbFileErrorList[1], line);
 }
 
 // Runs the reader of the chosen format; false when the file was refused (its message shown).
@@ -116,11 +131,16 @@ bool FrmBase::readDataFile(const QString& fileName) {
     const QString errorTitle = QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ");
     if (state_.FileTypeName == kHexFormat) {
         HexComments comments;
-        const HexFormat::LoadResult result = HexFormat::load(path, state_.Image, comments);
-        showHexComments(comments);
-        if (result.recordType) {
-            optHexRecordType[static_cast<std::size_t>(*result.recordType)]->setChecked(true);
-        }
+        HexFormat::ReadState read;
+        // Also when a failure stops the load: the comments and the record-type choice read so
+        // far stay, as the data already placed does.
+        const auto showRead = qScopeGuard([&] {
+            showHexComments(comments);
+            if (read.recordType) {
+                optHexRecordType[static_cast<std::size_t>(*read.recordType)]->setChecked(true);
+            }
+        });
+        const HexFormat::LoadResult result = HexFormat::load(path, state_.Image, comments, read);
         using Outcome = HexFormat::LoadResult::Outcome;
         if (result.outcome == Outcome::BadCell) {
             dialogs_.showMessage(
@@ -133,7 +153,7 @@ bool FrmBase::readDataFile(const QString& fileName) {
                 MessageIcon::Critical);
             return false;
         }
-        if (!result.endRecordSeen) {
+        if (!read.endRecordSeen) {
             dialogs_.showMessage(HexFormat::missingEndRecordMessage(fileName), errorTitle,
                                  MessageIcon::Critical);
         }
@@ -143,7 +163,7 @@ bool FrmBase::readDataFile(const QString& fileName) {
         state_.FileByteCount = BinaryFormat::load(path, state_.Image);
         const QString countLine = BinaryFormat::countLine(state_.FileByteCount);
         if (!countLine.isEmpty()) {
-            cmbFileErrorList[1]->addItem(countLine);
+            addListed(cmbFileErrorList[1], countLine);
             cmbFileErrorList[1]->setCurrentIndex(cmbFileErrorList[1]->count() - 1);
         }
         txtLastCount->setText(BinaryFormat::endAddressText(state_.FileByteCount));

@@ -4,17 +4,76 @@
 #include "ProgramError.h"
 #include "TempFolder.h"
 
+namespace {
+
+QStringList linesOf(const QByteArray& bytes) {
+    TempFolder folder;
+    folder.writeBytes("a.txt", bytes);
+    return readAllLines(folder.path("a.txt"));
+}
+
+}  // namespace
+
 TEST(LineReader, SplitsAtCrLfAndLoneCrButNotAtLoneLf) {
-    EXPECT_EQ(LineReader::splitLines(QStringLiteral("a\r\nb\rc\nd\r\n")),
-              (QStringList{"a", "b", "c\nd"}));
-    EXPECT_EQ(LineReader::splitLines(QStringLiteral("a\r\nlast")), (QStringList{"a", "last"}));
-    EXPECT_EQ(LineReader::splitLines(QStringLiteral("\r\n\r\n")), (QStringList{"", ""}));
-    EXPECT_TRUE(LineReader::splitLines(QString()).isEmpty());
+    constexpr int kPiece = 64 * 1024;  // the reader's piece size: line ends across its boundary
+    const QByteArray longLine(kPiece - 1, 'x');
+    const struct {
+        QByteArray bytes;
+        QStringList lines;
+    } rows[] = {
+        {"a\r\nb\rc\nd\r\n", {"a", "b", "c\nd"}},
+        {"a\r\nlast", {"a", "last"}},
+        {"\r\n\r\n", {"", ""}},
+        {"", {}},
+        {longLine + "\r\nb", {longLine, "b"}},
+        {longLine + "y\r\nb\r", {longLine + "y", "b"}},
+        {longLine + "\r\r\n", {longLine, ""}},
+        {longLine + longLine + "zz", {longLine + longLine + "zz"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.size());
+        EXPECT_EQ(linesOf(row.bytes), row.lines);
+    }
+}
+
+TEST(LineReader, RefusesWhatIsNotAnOrdinaryFileAndHugeFilesByName) {
+    TempFolder folder;
+    makeFifo(folder.path("fifo"));
+    makeSparseFile(folder.path("huge"), kSettingsFileLimit + 1);
+    makeSparseFile(folder.path("big"), 2 * kSettingsFileLimit);
+    folder.writeBytes("dir/x", "1");
+    const struct {
+        const char* name;
+        qint64 maxBytes;
+        const char* description;
+    } rows[] = {
+        {"fifo", kDataFileLimit, "通常のファイルではありません"},
+        {"huge", kSettingsFileLimit, "ファイルが大きすぎます"},
+        {"none", kSettingsFileLimit, "ファイルが見つかりません"},
+        {"dir", kSettingsFileLimit, "ファイルが見つかりません"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            LineReader reader(folder.path(row.name), row.maxBytes);
+            ADD_FAILURE() << "opened";
+        } catch (const ProgramError& error) {
+            EXPECT_TRUE(error.description().startsWith(QString::fromUtf8(row.description)))
+                << error.description().toStdString();
+            EXPECT_TRUE(error.description().contains(folder.path(row.name)));
+        }
+    }
+    LineReader big(folder.path("big"), kDataFileLimit);
+    EXPECT_EQ(big.readLine().size(), 2 * kSettingsFileLimit);  // zeros, no line end
 }
 
 TEST(LineReader, AlsoLfEndsALineAtALoneLfAndStillTakesCrLfAsOneEnd) {
-    EXPECT_EQ(LineReader::splitLines(QStringLiteral("a\r\nb\rc\nd\n\ne\n"), LineEnds::AlsoLf),
-              (QStringList{"a", "b", "c", "d", "", "e"}));
+    TempFolder folder;
+    folder.writeBytes("a.txt", "a\r\nb\rc\nd\n\ne\n");
+    LineReader reader(folder.path("a.txt"), kSettingsFileLimit, LineEnds::AlsoLf);
+    QStringList lines;
+    while (!reader.atEnd()) lines << reader.readLine();
+    EXPECT_EQ(lines, (QStringList{"a", "b", "c", "d", "", "e"}));
 }
 
 TEST(LineReader, DecodesCp932AndStopsAtTheEnd) {
@@ -25,17 +84,6 @@ TEST(LineReader, DecodesCp932AndStopsAtTheEnd) {
     EXPECT_EQ(reader.readLine(), QStringLiteral("ｱｲ"));
     EXPECT_TRUE(reader.atEnd());
     EXPECT_THROW(reader.readLine(), ProgramError);
-}
-
-TEST(LineReader, MissingFileIsReportedWithItsPath) {
-    TempFolder folder;
-    try {
-        LineReader reader(folder.path("none.txt"));
-        FAIL();
-    } catch (const ProgramError& error) {
-        EXPECT_TRUE(error.description().contains(QStringLiteral("ファイルが見つかりません")));
-        EXPECT_TRUE(error.description().contains(QStringLiteral("none.txt")));
-    }
 }
 
 TEST(WriteLines, WritesCp932WithCrLfAndReplacesTheFileWhole) {

@@ -34,3 +34,28 @@ TEST(Numbers, ReportsOverflowBeyondTheTargetType) {
         EXPECT_TRUE(error.description().startsWith(QStringLiteral("オーバーフロー")));
     }
 }
+
+TEST(Numbers, AMessageQuotesOnlyTheHeadOfAHugeLine) {
+    const QString digits(1'000'000, u'9');
+    const struct {
+        QString text;
+        const char* start;
+    } rows[] = {
+        {digits, "オーバーフローしました。 (9999"},
+        {QStringLiteral("COM") + digits, "型が一致しません。 (\"COM999"},
+    };
+    for (const auto& row : rows) {
+        try {
+            toInteger32(row.text);
+            ADD_FAILURE();
+        } catch (const ProgramError& error) {
+            EXPECT_TRUE(error.description().startsWith(QString::fromUtf8(row.start)));
+            EXPECT_LT(error.description().size(), 100);
+            EXPECT_TRUE(error.description().contains(QStringLiteral("…")));
+        }
+    }
+    // A pair of surrogates is kept whole or left off whole.
+    EXPECT_EQ(textHead(QStringLiteral("ab😀c"), 3), QStringLiteral("ab…"));
+    EXPECT_EQ(textHead(QStringLiteral("ab😀c"), 4), QStringLiteral("ab😀…"));
+    EXPECT_EQ(textHead(QStringLiteral("abc"), 3), QStringLiteral("abc"));
+}

@@ -142,15 +142,17 @@ TEST(HexLoad, SRecordFileBecomesCommentsOverAnErasedImage) {
     folder.writeLines("s.hex", lines);
     DataImage image;
     HexComments comments{{"old"}, {"old"}};
-    const auto result = HexFormat::load(folder.path("s.hex"), image, comments);
+    HexFormat::ReadState state;
+    state.recordType = HexRecordType::Int32bit;
+    const auto result = HexFormat::load(folder.path("s.hex"), image, comments, state);
     EXPECT_EQ(result.outcome, LoadOutcome::Loaded);
-    EXPECT_FALSE(result.endRecordSeen);
-    EXPECT_FALSE(result.recordType.has_value());
+    EXPECT_FALSE(state.endRecordSeen);
+    EXPECT_FALSE(state.recordType.has_value());
     EXPECT_EQ(comments.before, lines);
     EXPECT_TRUE(comments.after.isEmpty());
     for (int a = 0; a < DataImage::Size; ++a) ASSERT_EQ(image.at(a), QStringLiteral("FF")) << a;
 
-    EXPECT_THROW(HexFormat::load(folder.path("none.hex"), image, comments), ProgramError);
+    EXPECT_THROW(HexFormat::load(folder.path("none.hex"), image, comments, state), ProgramError);
 }
 
 TEST(HexLoad, StopsAtTheFirstFaultyLineCountingEveryLine) {
@@ -164,22 +166,24 @@ TEST(HexLoad, StopsAtTheFirstFaultyLineCountingEveryLine) {
 
     DataImage image;
     HexComments comments;
-    auto result = HexFormat::load(folder.path("bad.hex"), image, comments);
+    HexFormat::ReadState state;
+    auto result = HexFormat::load(folder.path("bad.hex"), image, comments, state);
     EXPECT_EQ(result.outcome, LoadOutcome::RecordError);
     EXPECT_EQ(result.line, 4);
     EXPECT_EQ(result.errorText, QStringLiteral("サムチェックエラー。計算値：0xBE と合いません。"));
-    EXPECT_EQ(result.recordType, HexRecordType::Int20bit);
+    EXPECT_EQ(state.recordType, HexRecordType::Int20bit);
     EXPECT_EQ(image.at(0) + image.at(1), QStringLiteral("41FF"));
 
-    result = HexFormat::load(folder.path("cell.hex"), image, comments);
+    result = HexFormat::load(folder.path("cell.hex"), image, comments, state);
     EXPECT_EQ(result.outcome, LoadOutcome::BadCell);
     EXPECT_EQ(result.line, 2);
     EXPECT_EQ(result.address, 0x11);
     EXPECT_EQ(result.cellText, QStringLiteral("G1"));
     EXPECT_TRUE(result.errorText.isEmpty());
 
-    EXPECT_EQ(HexFormat::load(folder.path("ok.hex"), image, comments).outcome, LoadOutcome::Loaded);
-    result = HexFormat::load(folder.path("over.hex"), image, comments);
+    EXPECT_EQ(HexFormat::load(folder.path("ok.hex"), image, comments, state).outcome,
+              LoadOutcome::Loaded);
+    result = HexFormat::load(folder.path("over.hex"), image, comments, state);
     EXPECT_EQ(result.line, 1025);
     EXPECT_EQ(result.errorText,
               QStringLiteral("コメント(不正)行オーバー。(ファイル間違い?):1024以内です。"));
@@ -281,10 +285,11 @@ TEST(HexRoundTrip, RandomImagesSurviveSaveAndLoad) {
         HexFormat::save(folder.path("a.hex"), image, comments, type);
         DataImage loaded;
         HexComments readBack;
-        const auto result = HexFormat::load(folder.path("a.hex"), loaded, readBack);
+        HexFormat::ReadState state;
+        const auto result = HexFormat::load(folder.path("a.hex"), loaded, readBack, state);
         ASSERT_EQ(result.outcome, LoadOutcome::Loaded);
-        EXPECT_TRUE(result.endRecordSeen);
-        EXPECT_EQ(result.recordType, type);
+        EXPECT_TRUE(state.endRecordSeen);
+        EXPECT_EQ(state.recordType, type);
         EXPECT_EQ(readBack.before, comments.before);
         EXPECT_EQ(readBack.after, comments.after);
         for (int a = 0; a < DataImage::Size; ++a) {

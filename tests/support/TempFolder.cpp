@@ -1,8 +1,14 @@
 #include "TempFolder.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
+#include <thread>
 
 #include "LineFile.h"
 
@@ -30,4 +36,24 @@ void TempFolder::writeLines(const QString& relative, const QStringList& lines) c
 QByteArray TempFolder::readBytes(const QString& relative) const {
     QFile file(path(relative));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void makeFifo(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (mkfifo(name.constData(), 0600) != 0) qFatal("cannot make FIFO %s", name.constData());
+    std::thread([name] {
+        for (int tick = 0; tick < 200; ++tick) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            const int fd =
+                ::open(name.constData(), O_WRONLY | O_NONBLOCK);  // fails without a reader
+            if (fd >= 0) ::close(fd);
+        }
+    }).detach();
+}
+
+void makeSparseFile(const QString& path, qint64 size) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.resize(size)) {
+        qFatal("cannot make sparse file %s", qPrintable(path));
+    }
 }

@@ -21,3 +21,9 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Unusual files for the readers' refusals. A FIFO has a watchdog that, for ten seconds, opens its
+// far end whenever a reader waits there, so that code opening it fails its test instead of
+// hanging the suite. A sparse file takes no disk space whatever its size.
+void makeFifo(const QString& path);
+void makeSparseFile(const QString& path, qint64 size);

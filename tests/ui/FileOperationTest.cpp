@@ -172,6 +172,41 @@ TEST_F(FileOperation, HexFilesBringTheirCommentsAndRecordTypeAndGoBackOut) {
               "; made by hand\r\n:020000021000EC\r\n:0100100041AE\r\n:00000001FF\r\n" + tail);
 }
 
+TEST_F(FileOperation, HexLoadStoppedByTheFailureReportKeepsWhatItRead) {
+    // The last line's address field is not hexadecimal: the failure report stops the load.
+    folder.writeData("rom.hex",
+                     {"; head", ":020000040001F9", ":0100100041AE", "; after", ":0100000G41BE"});
+    clickListed(QStringLiteral("rom.hex"));
+    fx.dialogs.answers = {Answer::Retry, Answer::Cancel};
+    left()->click();
+    left()->click();
+    ASSERT_EQ(fx.dialogs.shown.size(), 2);
+    EXPECT_TRUE(fx.dialogs.shown[1].text.startsWith(
+        QStringLiteral("rom.hexのオープンに失敗しました\r\n型が一致しません")));
+    EXPECT_EQ(fx.state->Image.at(0x10010), QStringLiteral("41"));
+    EXPECT_TRUE(fx.control<QRadioButton>("optHexRecordType(1)")->isChecked());
+    auto* before = fx.control<QComboBox>("cmbFileErrorList(0)");
+    auto* after = fx.control<QComboBox>("cmbFileErrorList(1)");
+    ASSERT_EQ(before->count() + after->count(), 2);  // the Retry did not add them twice
+    EXPECT_EQ(before->itemText(0), QStringLiteral("; head"));
+    EXPECT_EQ(after->itemText(0), QStringLiteral("; after"));
+}
+
+TEST_F(FileOperation, HexCommentListShowsTheHeadOfAHugeLineAndSavesItWhole) {
+    const QString huge = QStringLiteral("; ") + QString(600'000, u'c');
+    folder.writeData("big.hex", {huge, ":00000001FF"});
+    clickListed(QStringLiteral("big.hex"));
+    left()->click();
+    left()->click();
+    EXPECT_EQ(message(), QStringLiteral("big.hex Open OK "));
+    EXPECT_LE(fx.control<QComboBox>("cmbFileErrorList(0)")->currentText().size(), 257);
+
+    name()->setText(QStringLiteral("out.hex"));
+    right()->click();
+    right()->click();
+    EXPECT_EQ(folder.dataLines("out.hex"), (QStringList{huge, ":00000001FF"}));
+}
+
 TEST_F(FileOperation, BinaryLoadShowsTheLastAddressAndARefusedEndAddressKeepsTheSaveAnnounced) {
     folder.writeDataBytes("dump.bin", QByteArray(256, '\x5A'));
     clickListed(QStringLiteral("dump.bin"));

@@ -49,7 +49,7 @@ void ProgramFolder::writeDataBytes(const QString& name, const QByteArray& bytes)
 }
 
 QStringList ProgramFolder::dataLines(const QString& name) const {
-    return LineReader::splitLines(decodeCp932(dataBytes(name)));
+    return readAllLines(path(QStringLiteral("データー/") + name));
 }
 
 QByteArray ProgramFolder::dataBytes(const QString& name) const {
@@ -57,7 +57,8 @@ QByteArray ProgramFolder::dataBytes(const QString& name) const {
 }
 
 QStringList ProgramFolder::settingLines(const QString& name) const {
-    return LineReader::splitLines(decodeCp932(folder_.readBytes(settingPath(name))));
+    const QString file = path(settingPath(name));
+    return QFile::exists(file) ? readAllLines(file) : QStringList();  // a removed file has none
 }
 
 MainWindowFixture::MainWindowFixture(const ProgramFolder& folder)

@@ -83,7 +83,20 @@ const BrokenSetting kCases[] = {
      "custom.txtの書き込み処理", kIndex},
     {"WarningBoxStateOutOfRange", [](auto& f) { f.replaceSettingLine("flag.txt", 4, "5"); },
      "custom.txtの書き込み処理", kInvalid},
+    // What is not an ordinary file, or is far too large, is refused by name before it is read.
+    {"ColorIsAFifo",
+     [](auto& f) {
+         f.removeSetting("color.txt");
+         makeFifo(f.path(settingPath("color.txt")));
+     },
+     "color.txtのオープン", "通常のファイルではありません"},
+    {"DeviceFileHuge",
+     [](auto& f) { makeSparseFile(f.path(settingPath("device.txt")), 64 * 1024 * 1024); },
+     "device.txtのオープン", "ファイルが大きすぎます"},
     // comm.txt keeps text; a bad number shows when the port is configured.
+    {"PortNumberOfAMegabyte",
+     [](auto& f) { f.replaceSettingLine("comm.txt", 0, QString(1'000'000, u'7') + u'x'); },
+     "通信ポートのオープン", kMismatch},
     {"PortNumberNotANumber", [](auto& f) { f.replaceSettingLine("comm.txt", 0, "COM3"); },
      "通信ポートのオープン", kMismatch},
     {"LineSpeedNotANumber", [](auto& f) { f.replaceSettingLine("comm.txt", 1, ""); },
@@ -110,6 +123,7 @@ TEST_P(StartupFailure, ReportsTheStepRetriesItAndCancelLeavesAUsableWindow) {
                                   QString::fromUtf8(c.description);
     EXPECT_TRUE(report.text.startsWith(expectedStart))
         << report.text.toStdString() << "\nexpected start: " << expectedStart.toStdString();
+    EXPECT_LT(report.text.size(), 400);  // a message quotes only the head of what it refuses
     EXPECT_EQ(report.title, QStringLiteral("subSetup"));
     EXPECT_TRUE(report.retryCancel);
     EXPECT_EQ(fx.dialogs.shown[1].text, report.text);  // Retry met the same failure

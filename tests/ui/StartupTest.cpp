@@ -139,6 +139,20 @@ TEST(Startup, MissingFileNameIsReportedByTheOpenAndStartupGoesOn) {
     EXPECT_EQ(fx.control<QLineEdit>("txtData(0)")->text(), QString());
 }
 
+TEST(Startup, RememberedFileThatIsAFifoIsRefusedByNameAndStartupGoesOn) {
+    ProgramFolder folder;
+    folder.writeSetting("flag.txt", flagLines({0, 0, 0, 0, 0, 0}, "pipe"));
+    makeFifo(folder.path(QStringLiteral("データー/pipe")));
+    MainWindowFixture fx(folder);
+    fx.start();
+    ASSERT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("cmdFileOperation_Click"));
+    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+        QStringLiteral("pipeのオープンに失敗しました\r\n通常のファイルではありません。")));
+    EXPECT_TRUE(fx.dialogs.shown[0].text.endsWith(QStringLiteral("/pipe)")));
+    EXPECT_TRUE(fx.state->SetupDone);
+}
+
 TEST(Startup, DeviceFileWithAPartialRecordListsItButCountsWholeOnes) {
     ProgramFolder folder;
     const QStringList catalogue = folder.settingLines("device.txt");
