@@ -1,0 +1,17 @@
+#include "FuzzInput.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+QString writeInputFile(const uint8_t* data, std::size_t size) {
+    static const QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/input");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
+            static_cast<qint64>(size)) {
+        std::abort();  // the harness itself is broken
+    }
+    return path;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+// The readers take a path, so each input becomes the content of one scratch file, rewritten for
+// every run.
+QString writeInputFile(const uint8_t* data, std::size_t size);

@@ -1,0 +1,15 @@
+// The binary reader on arbitrary bytes.
+
+#include "BinaryFormat.h"
+#include "DataImage.h"
+#include "FuzzInput.h"
+#include "ProgramError.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static DataImage image;
+    try {
+        BinaryFormat::countLine(BinaryFormat::load(writeInputFile(data, size), image));
+    } catch (const ProgramError&) {
+    }
+    return 0;
+}

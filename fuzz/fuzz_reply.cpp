@@ -1,0 +1,120 @@
+// Reply assembly on arbitrary bytes from the board, with an operation running. The input picks
+// the operation, the transfer unit and the device size, then is a list of events: a length byte
+// L below 0xE0 delivers the next L bytes in one chunk, 0xE0 to 0xEF delivers the frame sent last
+// (the echo that configuration and WRITE replies are), 0xF0 and above is a tick of the wait
+// timer. Whenever an operation ends, the next one starts, so bytes always meet a running one.
+
+#include <QByteArray>
+#include <algorithm>
+#include <memory>
+
+#include "DataImage.h"
+#include "Dialogs.h"
+#include "LinkFrames.h"
+#include "ProgramError.h"
+#include "ProgramState.h"
+#include "SerialPort.h"
+#include "WriterLink.h"
+
+namespace {
+
+class SilentPort final : public SerialPort {
+public:
+    void setPortNumber(int32_t) override {}
+    void setSpeed(int32_t) override {}
+    bool open() override { return true; }
+    bool isOpen() const override { return true; }
+    void close() override {}
+    void resetFirst() override {}
+    void resetSecond() override {}
+    void send(const QByteArray& frame) override { lastSent = frame; }
+    void setReceiveHandler(ReceiveHandler handler) override { receive = std::move(handler); }
+
+    ReceiveHandler receive;
+    QByteArray lastSent;
+};
+
+// Cancel, so that a failure report never loops.
+class CancellingDialogs final : public Dialogs {
+public:
+    int showMessage(const QString&, const QString&, MessageIcon) override { return Answer::Ok; }
+    int askRetryCancel(const QString&, const QString&) override { return Answer::Cancel; }
+};
+
+class Window final : public LinkWindow {
+public:
+    explicit Window(ProgramState& state) : state_(state) {}
+    void setMessage(const QString&) override {}
+    void setMessageColour(int32_t) override {}
+    int blockBarValue() const override { return state_.CurrentBlock; }
+    int blockBarMaximum() const override { return state_.BlockCount - 1; }
+    void moveBlockBar(int value) override {
+        state_.CurrentBlock = value;
+        state_.CurrentAddress = value * LinkFrames::BlockSize + state_.CurrentCell;
+    }
+    void subBlockDisplay() override {}
+    void subObjectEnable() override { idle = true; }
+    void startWaitTimer() override {}
+    void stopWaitTimer() override {}
+
+    bool idle = true;
+
+private:
+    ProgramState& state_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    if (size < 3) return 0;
+    // A fresh record for every input, so that a finding replays from its input alone.
+    const auto record = std::make_unique<ProgramState>();
+    ProgramState& state = *record;
+    state.Image.fill(u"5A");
+    const int blocks = 1 + data[2] % 512;
+    state.DeviceCapacity = blocks * LinkFrames::BlockSize;
+    state.BlockCount = blocks;
+    state.CapacityBytes = {static_cast<uint8_t>(state.DeviceCapacity),
+                           static_cast<uint8_t>(state.DeviceCapacity >> 8),
+                           static_cast<uint8_t>(state.DeviceCapacity >> 16)};
+    state.PageSizeBytes = {64, 0};
+    state.ControlBytes = {0xA0, 0xA0, 0x00, 0x00};
+    state.CurrentBlock = std::min<int>(data[2] / 2, blocks - 1);
+    state.CurrentCell = data[1] & 0xF0;
+    state.CurrentAddress = state.CurrentBlock * LinkFrames::BlockSize + state.CurrentCell;
+    state.ReceiveCount = 0;
+
+    SilentPort port;
+    CancellingDialogs dialogs;
+    Window window(state);
+    WriterLink link(state, port, dialogs, window);
+    const auto startNext = [&] {
+        state.OperationCode = static_cast<uint8_t>(data[0] % 4);
+        state.FlagTable[Flag::TransferUnit] = static_cast<int16_t>((data[1] & 0x0F) % 3);
+        state.TransferAddress = armedTransferAddress(state);
+        window.idle = false;
+        try {
+            link.start();
+        } catch (const ProgramError&) {
+            window.idle = true;  // a frame that cannot be built is reported by the caller
+        }
+    };
+
+    for (std::size_t i = 3; i < size;) {
+        if (window.idle) startNext();
+        const uint8_t event = data[i++];
+        if (event >= 0xF0) {
+            link.tmrWait_Timer();
+            continue;
+        }
+        if (event >= 0xE0) {
+            port.receive(port.lastSent);
+            continue;
+        }
+        const std::size_t length = std::min<std::size_t>(event, size - i);
+        port.receive(
+            QByteArray(reinterpret_cast<const char*>(data + i), static_cast<qsizetype>(length)));
+        i += length;
+    }
+    return 0;
+}
