@@ -1,8 +1,9 @@
 // Reply assembly on arbitrary bytes from the board, with an operation running. The input picks
 // the operation, the transfer unit and the device size, then is a list of events: a length byte
-// L below 0xE0 delivers the next L bytes in one chunk, 0xE0 to 0xEF delivers the frame sent last
-// (the echo that configuration and WRITE replies are), 0xF0 and above is a tick of the wait
-// timer. Whenever an operation ends, the next one starts, so bytes always meet a running one.
+// L below 0xE0 delivers the next L bytes in one chunk, 0xE0 to 0xE7 delivers the frame sent last
+// (the echo that configuration and WRITE replies are), 0xE8 to 0xEF is the port going away, 0xF0
+// and above is a tick of the wait timer while it runs. Whenever an operation ends, the next one
+// starts, so bytes always meet a running one.
 
 #include <QByteArray>
 #include <algorithm>
@@ -27,8 +28,10 @@ public:
     void close() override {}
     void resetFirst() override {}
     void resetSecond() override {}
+    void discardReceived() override {}
     void send(const QByteArray& frame) override { lastSent = frame; }
     void setReceiveHandler(ReceiveHandler handler) override { receive = std::move(handler); }
+    void setPortLostHandler(PortLostHandler) override {}
 
     ReceiveHandler receive;
     QByteArray lastSent;
@@ -54,10 +57,12 @@ public:
     }
     void subBlockDisplay() override {}
     void subObjectEnable() override { idle = true; }
-    void startWaitTimer() override {}
-    void stopWaitTimer() override {}
+    void startWaitTimer() override { timerRunning = true; }
+    void stopWaitTimer() override { timerRunning = false; }
+    void showPortLost() override {}
 
     bool idle = true;
+    bool timerRunning = false;
 
 private:
     ProgramState& state_;
@@ -103,18 +108,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (std::size_t i = 3; i < size;) {
         if (window.idle) startNext();
         const uint8_t event = data[i++];
-        if (event >= 0xF0) {
-            link.tmrWait_Timer();
-            continue;
-        }
-        if (event >= 0xE0) {
+        if (event < 0xE0) {
+            const std::size_t length = std::min<std::size_t>(event, size - i);
+            port.receive(QByteArray(reinterpret_cast<const char*>(data + i),
+                                    static_cast<qsizetype>(length)));
+            i += length;
+        } else if (event < 0xE8) {
             port.receive(port.lastSent);
-            continue;
+        } else if (event < 0xF0) {
+            link.portLost();
+        } else if (window.timerRunning) {
+            link.tmrWait_Timer();
         }
-        const std::size_t length = std::min<std::size_t>(event, size - i);
-        port.receive(
-            QByteArray(reinterpret_cast<const char*>(data + i), static_cast<qsizetype>(length)));
-        i += length;
     }
     return 0;
 }
