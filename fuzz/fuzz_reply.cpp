@@ -24,6 +24,7 @@ public:
     void setPortNumber(int32_t) override {}
     void setSpeed(int32_t) override {}
     bool open() override { return true; }
+    OpenFailure lastOpenFailure() const override { return {}; }
     bool isOpen() const override { return true; }
     void close() override {}
     void resetFirst() override {}

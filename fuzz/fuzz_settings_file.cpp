@@ -7,6 +7,7 @@
 #include "DeviceEditor.h"
 #include "DeviceSelection.h"
 #include "FuzzInput.h"
+#include "LineFile.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
 #include "SettingsFiles.h"
@@ -27,7 +28,10 @@ void guarded(Step step) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const QString path = writeInputFile(data, size);
     ProgramState state;
-    guarded([&] { readFlagFile(state, path); });
+    guarded([&] {
+        QString dataFileName;
+        readFlagFile(state, path, dataFileName);
+    });
     guarded([&] { readCustomFile(state, path); });
     guarded([&] { readCodeFile(state, path); });
     guarded([&] { readCommFile(state, path); });
@@ -36,7 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     guarded([&] { scanDeviceFile(path); });
     guarded([&] { readDeviceChoices(path); });
     guarded([&] { cpuListPosition(readCpuChoices(path)); });
-    guarded([&] { readCatalogueLines(path); });
+    guarded([&] {
+        QStringList catalogue = readAllLines(path);
+        placeRecord(catalogue, deviceRecordLines("x", "256", "8", {0, 0, 0}, {0, 1, 2}), false, 0);
+    });
     for (int16_t index = 0; index < 2; ++index) {
         guarded([&] {
             DeviceLabels labels;
