@@ -9,21 +9,6 @@
 
 using namespace LinkFrames;
 
-namespace {
-
-QString operationName(int operation) {
-    switch (operation) {
-        case Operation::Write:
-            return QStringLiteral("write");
-        case Operation::Read:
-            return QStringLiteral("read");
-        default:
-            return QStringLiteral("verify");
-    }
-}
-
-}  // namespace
-
 BoardSession::BoardSession(ProgramState& state, SerialPort& port, Progress& progress)
     : state_(state),
       progress_(progress),
@@ -46,7 +31,7 @@ std::vector<Difference> BoardSession::run(int operation, const TransferRange& ra
     state_.TransferAddress = armedTransferAddress(state_);
 
     const int units = wholeMemory ? window_.blockBarMaximum() + 1 : 1;
-    progress_.begin(operationName(operation), units,
+    progress_.begin(operationName(operation).toLower(), units,
                     range.unit == Unit::OneByte ? 1 : BlockSize);
     window_.setBlockMoved(wholeMemory ? [this](int block) { progress_.advance(block); }
                                       : std::function<void(int)>());

@@ -87,6 +87,17 @@ std::array<uint8_t, BlockSize> imageBlock(const DataImage& image, int address) {
     return data;
 }
 
+QString operationName(int operation) {
+    switch (operation) {
+        case Operation::Write:
+            return QStringLiteral("Write");
+        case Operation::Read:
+            return QStringLiteral("Read");
+        default:
+            return QStringLiteral("Verify");
+    }
+}
+
 QString hexByte(uint8_t value) {
     static constexpr char digits[] = "0123456789ABCDEF";
     const QChar pair[2] = {QLatin1Char(digits[value >> 4]), QLatin1Char(digits[value & 0x0F])};

@@ -67,4 +67,7 @@ std::array<uint8_t, BlockSize> imageBlock(const DataImage& image, int address);
 // Two upper-case digits, as READ stores bytes and the messages show them.
 QString hexByte(uint8_t value);
 
+// "Write", "Read" or "Verify", as the messages on the message line name the operation.
+QString operationName(int operation);
+
 }  // namespace LinkFrames

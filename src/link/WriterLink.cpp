@@ -25,17 +25,6 @@ bool echoes(const std::array<uint8_t, N>& sent, const std::array<uint8_t, M>& re
     return std::equal(sent.begin(), sent.end(), received.begin());
 }
 
-QString operationName(int operation) {
-    switch (operation) {
-        case Operation::Write:
-            return QStringLiteral("Write");
-        case Operation::Read:
-            return QStringLiteral("Read");
-        default:
-            return QStringLiteral("Verify");
-    }
-}
-
 }  // namespace
 
 int32_t armedTransferAddress(const ProgramState& state) {
