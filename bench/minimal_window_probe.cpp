@@ -3,19 +3,15 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <chrono>
-#include <cstdio>
+
+#include "ShownClock.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
     window.show();
     QTimer::singleShot(0, &window, [] {
-        const auto now = std::chrono::steady_clock::now().time_since_epoch();
-        std::printf("%lld\n",
-                    static_cast<long long>(
-                        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
-        std::fflush(stdout);
+        printShownClock();
         QCoreApplication::quit();
     });
     return app.exec();
