@@ -4,6 +4,7 @@
 #include "LineFile.h"
 #include "Numbers.h"
 #include "ProgramError.h"
+#include "WriterPins.h"
 
 namespace {
 
@@ -27,26 +28,6 @@ uint8_t byteOfBox(const QString& text) {
     bool ok = false;
     const uint value = digits.right(2).toUInt(&ok, 16);
     return ok ? static_cast<uint8_t>(value) : 0;
-}
-
-// Where each chip-select pin's level goes on the writer's controller.
-struct PortBit {
-    uint8_t ConfigPreview::*port;
-    uint8_t bit;
-};
-
-bool portBitOf(const QString& cpu, int pin, PortBit& out) {
-    if (cpu == QLatin1String("PIC18F2550")) {
-        out = {&ConfigPreview::portA, std::array<uint8_t, 3>{0x08, 0x10, 0x20}[pin]};
-    } else if (cpu == QLatin1String("PIC18F14K50")) {
-        out = {&ConfigPreview::portA, std::array<uint8_t, 3>{0x01, 0x02, 0x04}[pin]};
-    } else if (cpu == QLatin1String("PIC16F1827") || cpu == QLatin1String("PIC16F88")) {
-        out = pin == 2 ? PortBit{&ConfigPreview::portB, 0x08}
-                       : PortBit{&ConfigPreview::portA, std::array<uint8_t, 2>{0x08, 0x10}[pin]};
-    } else {
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -90,7 +71,7 @@ ConfigPreview ConfigPreview::fromTexts(const std::array<QString, 4>& texts) {
 
 void applyAddressingChoice(ConfigPreview& preview, int bit, int source,
                            const std::array<int, 3>& pinLevels) {
-    if (source >= 0 && source <= 2) {
+    if (isPinSource(source)) {
         if (pinLevels[static_cast<std::size_t>(source)] == 0) {
             preview.dabLow &= clearMask(bit);
             preview.dabHigh &= clearMask(bit);
@@ -98,7 +79,7 @@ void applyAddressingChoice(ConfigPreview& preview, int bit, int source,
             preview.dabLow |= bitMask(bit);
             preview.dabHigh |= bitMask(bit);
         }
-    } else if (source == kSourceB0 || source == kSourceP0) {
+    } else if (isHalfSource(source)) {
         preview.dabLow &= clearMask(bit);
         preview.dabHigh |= bitMask(bit);
     }
@@ -107,10 +88,12 @@ void applyAddressingChoice(ConfigPreview& preview, int bit, int source,
 void applyPinChoice(ConfigPreview& preview, int pin, int level,
                     const std::array<int, 3>& addressingSources, const QString& writerCpu) {
     const bool high = level != 0;
-    PortBit portBit;
-    if (portBitOf(writerCpu, pin, portBit)) {
-        uint8_t& port = preview.*(portBit.port);
-        port = high ? (port | portBit.bit) : (port & static_cast<uint8_t>(~portBit.bit));
+    if (const ControllerPins* pins = controllerPins(writerCpu)) {
+        // A pin without a port A bit is A2 on port B.
+        const uint8_t portABit = pins->portABit[static_cast<std::size_t>(pin)];
+        uint8_t& port = portABit != 0 ? preview.portA : preview.portB;
+        const uint8_t bit = portABit != 0 ? portABit : pins->portBBitA2;
+        port = high ? (port | bit) : (port & static_cast<uint8_t>(~bit));
     }
     for (int j = 0; j < 3; ++j) {
         if (addressingSources[static_cast<std::size_t>(j)] != pin) continue;

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "WriterPins.h"
+
 // The logic of the device definition editor: its choice lists, the preview of the four
 // configuration bytes while pins and addressing change, and the saving of a record.
 
@@ -41,8 +43,6 @@ struct ConfigPreview {
 };
 
 constexpr int kNoChoice = -1;
-constexpr int kSourceB0 = 3;
-constexpr int kSourceP0 = 4;
 
 // Bit k (1 to 3) of the control byte now takes its value from `source` (0..4, or kNoChoice).
 // `pinLevels` are the list positions of the three level lists (0 low, else high).

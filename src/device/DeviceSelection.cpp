@@ -8,16 +8,13 @@
 #include "Numbers.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
+#include "WriterPins.h"
 
 namespace {
 
 enum RecordLine { Name, Size, Page, LevelA0, LevelA1, LevelA2, SourceBit1, SourceBit2, SourceBit3 };
 
-constexpr int kSourceB0 = 3;
-constexpr int kSourceP0 = 4;
-const char* const kSourceNames[] = {"A0", "A1", "A2", "B0", "P0"};
-
-bool isKnownSource(uint8_t source) { return source <= kSourceP0; }
+bool isKnownSource(uint8_t source) { return source < kSourceNames.size(); }
 
 uint8_t toUnsignedByte(int32_t value, const QString& line) {
     if (value < 0 || value > 0xFF) throw ProgramError::overflow(line);
@@ -76,22 +73,6 @@ void applyLine(ProgramState& s, int lineInRecord, const QString& line, DeviceLab
     }
 }
 
-// Chip-select pin pattern of each writer controller: the base values and the bit each high
-// address pin adds.
-struct PinPattern {
-    const char* cpu;
-    uint8_t portA;
-    std::array<uint8_t, 3> portABit;  // A0, A1, A2; 0 where the pin is on port B
-    uint8_t portBBitA2;
-};
-
-constexpr PinPattern kPinPatterns[] = {
-    {"PIC18F2550", 0x01, {0x08, 0x10, 0x20}, 0x00},
-    {"PIC18F14K50", 0x20, {0x01, 0x02, 0x04}, 0x00},
-    {"PIC16F1827", 0x04, {0x08, 0x10, 0x00}, 0x08},
-    {"PIC16F88", 0x04, {0x08, 0x10, 0x00}, 0x08},
-};
-
 }  // namespace
 
 void applyDeviceRecord(ProgramState& s, const QString& path, int16_t index, DeviceLabels& labels) {
@@ -132,22 +113,21 @@ void deriveDeviceParameters(ProgramState& s) {
     for (int bit = 1; bit <= 3; ++bit) {
         const uint8_t mask = static_cast<uint8_t>(1u << bit);
         const uint8_t source = s.DeviceParams[2 + bit];
-        if (source <= 2 && s.DeviceParams[source] == 1) {
+        if (isPinSource(source) && s.DeviceParams[source] == 1) {
             s.ControlBytes[0] |= mask;
             s.ControlBytes[1] |= mask;
-        } else if (source == kSourceB0 || source == kSourceP0) {
+        } else if (isHalfSource(source)) {
             s.ControlBytes[1] |= mask;
         }
     }
 
-    for (const PinPattern& pattern : kPinPatterns) {
-        if (s.WriterCpu != QLatin1String(pattern.cpu)) continue;
-        s.ControlBytes[2] = pattern.portA;
+    if (const ControllerPins* pins = controllerPins(s.WriterCpu)) {
+        s.ControlBytes[2] = pins->portA;
         s.ControlBytes[3] = 0x00;
         for (int pin = 0; pin < 3; ++pin) {
-            if (s.DeviceParams[pin] == 1) s.ControlBytes[2] |= pattern.portABit[pin];
+            if (s.DeviceParams[pin] == 1) s.ControlBytes[2] |= pins->portABit[pin];
         }
-        if (s.DeviceParams[2] == 1) s.ControlBytes[3] |= pattern.portBBitA2;
+        if (s.DeviceParams[2] == 1) s.ControlBytes[3] |= pins->portBBitA2;
     }
 }
 
