@@ -6,56 +6,16 @@
 #include <QList>
 
 #include "DataImage.h"
-#include "Dialogs.h"
-#include "LinkFrames.h"
-#include "ProgramState.h"
-#include "SerialPort.h"
-#include "WriterLink.h"
+#include "LinkDoubles.h"
 
 using namespace LinkFrames;
 
 namespace {
 
-class NullPort final : public SerialPort {
-public:
-    void setPortNumber(int32_t) override {}
-    void setSpeed(int32_t) override {}
-    bool open() override { return true; }
-    OpenFailure lastOpenFailure() const override { return {}; }
-    bool isOpen() const override { return true; }
-    void close() override {}
-    void resetFirst() override {}
-    void resetSecond() override {}
-    void discardReceived() override {}
-    void send(const QByteArray& frame) override { benchmark::DoNotOptimize(frame.data()); }
-    void setReceiveHandler(ReceiveHandler) override {}
-    void setPortLostHandler(PortLostHandler) override {}
-};
-
-class NullDialogs final : public Dialogs {
-public:
-    int showMessage(const QString&, const QString&, MessageIcon) override { return Answer::Ok; }
-    int askRetryCancel(const QString&, const QString&) override { return Answer::Cancel; }
-};
-
-class NullWindow final : public LinkWindow {
-public:
-    void setMessage(const QString& text) override { benchmark::DoNotOptimize(text.data()); }
-    void setMessageColour(int32_t) override {}
-    int blockBarValue() const override { return 0; }
-    int blockBarMaximum() const override { return 0; }
-    void moveBlockBar(int) override {}
-    void subBlockDisplay() override {}
-    void subObjectEnable() override {}
-    void startWaitTimer() override {}
-    void stopWaitTimer() override {}
-    void showPortLost() override {}
-};
-
 struct Link {
     ProgramState state;
     NullPort port;
-    NullDialogs dialogs;
+    CancellingDialogs dialogs;
     NullWindow window;
     WriterLink link{state, port, dialogs, window};
 };

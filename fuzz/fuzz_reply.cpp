@@ -10,57 +10,23 @@
 #include <memory>
 
 #include "DataImage.h"
-#include "Dialogs.h"
-#include "LinkFrames.h"
+#include "LinkDoubles.h"
 #include "ProgramError.h"
-#include "ProgramState.h"
-#include "SerialPort.h"
-#include "WriterLink.h"
 
 namespace {
 
-class SilentPort final : public SerialPort {
-public:
-    void setPortNumber(int32_t) override {}
-    void setSpeed(int32_t) override {}
-    bool open() override { return true; }
-    OpenFailure lastOpenFailure() const override { return {}; }
-    bool isOpen() const override { return true; }
-    void close() override {}
-    void resetFirst() override {}
-    void resetSecond() override {}
-    void discardReceived() override {}
-    void send(const QByteArray& frame) override { lastSent = frame; }
-    void setReceiveHandler(ReceiveHandler handler) override { receive = std::move(handler); }
-    void setPortLostHandler(PortLostHandler) override {}
-
-    ReceiveHandler receive;
-    QByteArray lastSent;
-};
-
-// Cancel, so that a failure report never loops.
-class CancellingDialogs final : public Dialogs {
-public:
-    int showMessage(const QString&, const QString&, MessageIcon) override { return Answer::Ok; }
-    int askRetryCancel(const QString&, const QString&) override { return Answer::Cancel; }
-};
-
-class Window final : public LinkWindow {
+class Window final : public NullWindow {
 public:
     explicit Window(ProgramState& state) : state_(state) {}
-    void setMessage(const QString&) override {}
-    void setMessageColour(int32_t) override {}
     int blockBarValue() const override { return state_.CurrentBlock; }
     int blockBarMaximum() const override { return state_.BlockCount - 1; }
     void moveBlockBar(int value) override {
         state_.CurrentBlock = value;
         state_.CurrentAddress = value * LinkFrames::BlockSize + state_.CurrentCell;
     }
-    void subBlockDisplay() override {}
     void subObjectEnable() override { idle = true; }
     void startWaitTimer() override { timerRunning = true; }
     void stopWaitTimer() override { timerRunning = false; }
-    void showPortLost() override {}
 
     bool idle = true;
     bool timerRunning = false;
@@ -78,19 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     ProgramState& state = *record;
     state.Image.fill(u"5A");
     const int blocks = 1 + data[2] % 512;
-    state.DeviceCapacity = blocks * LinkFrames::BlockSize;
-    state.BlockCount = blocks;
-    state.CapacityBytes = {static_cast<uint8_t>(state.DeviceCapacity),
-                           static_cast<uint8_t>(state.DeviceCapacity >> 8),
-                           static_cast<uint8_t>(state.DeviceCapacity >> 16)};
-    state.PageSizeBytes = {64, 0};
-    state.ControlBytes = {0xA0, 0xA0, 0x00, 0x00};
+    selectDevice(state, blocks);
     state.CurrentBlock = std::min<int>(data[2] / 2, blocks - 1);
     state.CurrentCell = data[1] & 0xF0;
     state.CurrentAddress = state.CurrentBlock * LinkFrames::BlockSize + state.CurrentCell;
     state.ReceiveCount = 0;
 
-    SilentPort port;
+    NullPort port;
     CancellingDialogs dialogs;
     Window window(state);
     WriterLink link(state, port, dialogs, window);

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "LinkDoubles.h"
 #include "LinkFrames.h"
 #include "ProgramState.h"
 #include "VerifyDifferences.h"
@@ -69,15 +70,9 @@ inline std::vector<uint8_t> toVector(const QByteArray& bytes) {
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
-// A device of `blocks` 256-byte blocks with 64-byte pages, as device selection leaves it.
+// The device selected, with the window's block bar set to its blocks.
 inline void selectDevice(ProgramState& state, RecordingWindow& window, int blocks) {
-    state.DeviceCapacity = blocks * 256;
-    state.BlockCount = blocks;
-    state.CapacityBytes = {static_cast<uint8_t>(state.DeviceCapacity),
-                           static_cast<uint8_t>(state.DeviceCapacity >> 8),
-                           static_cast<uint8_t>(state.DeviceCapacity >> 16)};
-    state.PageSizeBytes = {64, 0};
-    state.ControlBytes = {0xA0, 0xA0, 0x00, 0x00};
+    selectDevice(state, blocks);
     window.barMaximum = blocks - 1;
 }
 
