@@ -6,6 +6,7 @@
 #include "LinkFrames.h"
 #include "ProgramState.h"
 #include "Progress.h"
+#include "VerifyDifferences.h"
 
 using namespace LinkFrames;
 
@@ -37,9 +38,12 @@ std::vector<Difference> BoardSession::run(int operation, const TransferRange& ra
                                       : std::function<void(int)>());
 
     std::vector<Difference> differences;
+    window_.setDifferencesFound([this, &differences](const VerifyDifferences& found) {
+        collectDifferences(found, differences);
+    });
     runToEnd([this] { link_.start(); });
     while (window_.failed()) {
-        if (!collectDifferences(differences)) {
+        if (!window_.differed()) {
             progress_.end();
             throw CliFailure{window_.portLost() ? ExitCode::Port : ExitCode::Board,
                              window_.failures().join(u'\n')};
@@ -50,6 +54,7 @@ std::vector<Difference> BoardSession::run(int operation, const TransferRange& ra
         const int next = state_.CurrentBlock + 1;
         runToEnd([this, next] { link_.startWholeMemoryAt(next); });
     }
+    window_.setDifferencesFound({});
     progress_.advance(units);
     progress_.end();
     return differences;
@@ -64,31 +69,13 @@ void BoardSession::runToEnd(const std::function<void()>& start) {
     window_.setEnded({});
 }
 
-// After a VERIFY that ended in an error: when the reply was sound and only its bytes differ from
-// the image, adds the differing addresses and returns true. A garbled reply or a missing one is
-// the board's failure, not a difference.
-bool BoardSession::collectDifferences(std::vector<Difference>& differences) const {
-    if (state_.OperationCode != Operation::Verify || window_.timedOut()) return false;
-    const auto& reply = state_.ReceiveBuffer;
-    const int unit = state_.FlagTable[Flag::TransferUnit];
-    int32_t first = 0;
-    int count = 0;
-    if (unit == Unit::OneByte) {
-        const bool sound = reply[0] == commandCode(Operation::Verify, unit) &&
-                           reply[2] == EndMarker && reply[3] == (reply[1] ^ reply[2]);
-        if (!sound) return false;
-        first = state_.CurrentAddress;
-        count = 1;
-    } else {
-        if (link_.funRXD_BlockReadErrerCheck()) return false;
-        first = state_.CurrentBlock * BlockSize;
-        count = BlockSize;
+// The link compared the reply with the image: every differing address, with the chip's byte
+// from the reply it is handling.
+void BoardSession::collectDifferences(const VerifyDifferences& found,
+                                      std::vector<Difference>& differences) const {
+    for (const int offset : found.offsets) {
+        const int32_t address = found.start + offset;
+        differences.push_back({address, imageByte(state_.Image, address),
+                               state_.ReceiveBuffer[static_cast<std::size_t>(offset) + 1]});
     }
-    const std::size_t before = differences.size();
-    for (int k = 0; k < count; ++k) {
-        const uint8_t expected = imageByte(state_.Image, first + k);
-        const uint8_t read = reply[static_cast<std::size_t>(k) + 1];
-        if (expected != read) differences.push_back({first + k, expected, read});
-    }
-    return differences.size() > before;
 }

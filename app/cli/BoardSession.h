@@ -37,7 +37,8 @@ public:
 
 private:
     void runToEnd(const std::function<void()>& start);
-    bool collectDifferences(std::vector<Difference>& differences) const;
+    void collectDifferences(const VerifyDifferences& found,
+                            std::vector<Difference>& differences) const;
 
     ProgramState& state_;
     Progress& progress_;

@@ -9,7 +9,6 @@
 CoreLinkWindow::CoreLinkWindow(ProgramState& state) : state_(state) {
     tmrWait_.setInterval(5000);
     QObject::connect(&tmrWait_, &QTimer::timeout, [this] {
-        timedOut_ = true;
         if (link_) link_->tmrWait_Timer();
     });
 }
@@ -17,8 +16,8 @@ CoreLinkWindow::CoreLinkWindow(ProgramState& state) : state_(state) {
 void CoreLinkWindow::clearOutcome() {
     hasEnded_ = false;
     failed_ = false;
-    timedOut_ = false;
     portLost_ = false;
+    differed_ = false;
     lastMessage_.clear();
     failures_.clear();
 }
@@ -46,4 +45,9 @@ void CoreLinkWindow::subObjectEnable() {
 void CoreLinkWindow::showPortLost() {
     portLost_ = true;
     failures_ << QStringLiteral("the port failed and was closed");
+}
+
+void CoreLinkWindow::showVerifyDifferences(const VerifyDifferences& differences) {
+    differed_ = true;
+    if (onDifferencesFound_) onDifferencesFound_(differences);
 }

@@ -19,13 +19,18 @@ public:
     void setBlockMoved(std::function<void(int)> action) { onBlockMoved_ = std::move(action); }
     // Called when an operation has ended, well or not.
     void setEnded(std::function<void()> action) { onEnded_ = std::move(action); }
+    // Called where a VERIFY reply differs from the image, while the reply is in ReceiveBuffer.
+    void setDifferencesFound(std::function<void(const VerifyDifferences&)> action) {
+        onDifferencesFound_ = std::move(action);
+    }
 
     // Forgets the outcome of the last operation.
     void clearOutcome();
     bool ended() const { return hasEnded_; }
     bool failed() const { return failed_; }
-    bool timedOut() const { return timedOut_; }
     bool portLost() const { return portLost_; }
+    // The board answered soundly, but with bytes other than the image's.
+    bool differed() const { return differed_; }
     // Every message in the failure colour, in order.
     const QStringList& failures() const { return failures_; }
     const QString& lastMessage() const { return lastMessage_; }
@@ -40,6 +45,7 @@ public:
     void startWaitTimer() override { tmrWait_.start(); }
     void stopWaitTimer() override { tmrWait_.stop(); }
     void showPortLost() override;
+    void showVerifyDifferences(const VerifyDifferences& differences) override;
 
 private:
     ProgramState& state_;
@@ -47,12 +53,13 @@ private:
     QTimer tmrWait_;
     std::function<void(int)> onBlockMoved_;
     std::function<void()> onEnded_;
+    std::function<void(const VerifyDifferences&)> onDifferencesFound_;
     int32_t colour_ = 0;
     int barValue_ = 0;
     bool hasEnded_ = false;
     bool failed_ = false;
-    bool timedOut_ = false;
     bool portLost_ = false;
+    bool differed_ = false;
     QString lastMessage_;
     QStringList failures_;
 };
