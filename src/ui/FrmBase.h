@@ -219,8 +219,8 @@ private:
     bool blockPending_ = false;
     bool progressPending_ = false;
 
-public:
-    // Controls, named as the program names them; objectName is the same, with "(i)" for arrays.
+    // Controls, named as the program names them; objectName is the same, with "(i)" for arrays,
+    // and is how anything outside the window finds one.
     QTabWidget* sstBase = nullptr;
 
     // Page "Base"

@@ -45,7 +45,7 @@ private:
     ProgramState& state_;
     Dialogs& dialogs_;
 
-public:
+    // Controls; objectName is the same name, with "(i)" for arrays.
     QGroupBox* fraObject = nullptr;
     std::array<QLabel*, 2> lblMidashi{};
     std::array<QRadioButton*, ObjectCount> optObject{};

@@ -46,7 +46,7 @@ private:
     Dialogs& dialogs_;
     SerialPort& prtLocal_;
 
-public:
+    // Controls; objectName is the same name, with "(i)" for arrays.
     QGroupBox* fraCommPort = nullptr;
     QLineEdit* txtCommPort = nullptr;
     QGroupBox* fraCommSpeed = nullptr;

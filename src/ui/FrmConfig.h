@@ -47,7 +47,7 @@ private:
     Dialogs& dialogs_;
     FrmBase& frmBase_;
 
-public:
+    // Controls; objectName is the same name, with "(i)" for arrays.
     QGroupBox* fraConfigCPU = nullptr;
     QComboBox* cmbConfigCPU = nullptr;
     QPushButton* cmdCPUsave = nullptr;

@@ -21,7 +21,6 @@
 #include "ProgramError.h"
 #include "ProgramFolder.h"
 #include "Pty.h"
-#include "QtSerialPort.h"
 
 namespace {
 
@@ -37,14 +36,18 @@ protected:
         window->show();
     }
 
+    QLineEdit* portBox() const { return control<QLineEdit>(*window, "txtCommPort"); }
+    QLineEdit* rateBox() const { return control<QLineEdit>(*window, "txtCommRate"); }
+    void clickSave() const { control<QPushButton>(*window, "comSave")->click(); }
+
     void type(QLineEdit* box, const QString& keys) {
         box->clear();
         QTest::keyClicks(box, keys);
     }
     void save(const QString& port, const QString& rate) {
-        window->txtCommPort->setText(port);
-        window->txtCommRate->setText(rate);
-        window->comSave->click();
+        portBox()->setText(port);
+        rateBox()->setText(rate);
+        clickSave();
     }
     void expectReport(const QString& step) const {
         ASSERT_EQ(dialogs.shown.size(), 1);
@@ -68,31 +71,33 @@ const QStringList kOldFile{"1", "115200", "stale", "9600"};
 TEST_F(CommProperty, ShowsTheSettingsUnderTheProgramsCaptions) {
     EXPECT_EQ(window->objectName(), QStringLiteral("frmCommProperty"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("通信設定"));
-    EXPECT_EQ(window->fraCommPort->title(), QStringLiteral("ポート番号"));
-    EXPECT_EQ(window->fraCommSpeed->title(), QStringLiteral("通信速度[bps]"));
-    EXPECT_EQ(window->lblComm->text(), QStringLiteral("半角数字のみ入力可能です。"));
-    EXPECT_EQ(window->comSave->text(), QStringLiteral("保存"));
-    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("1"));
-    EXPECT_EQ(window->txtCommRate->text(), QStringLiteral("115200"));
+    EXPECT_EQ(control<QGroupBox>(*window, "fraCommPort")->title(), QStringLiteral("ポート番号"));
+    EXPECT_EQ(control<QGroupBox>(*window, "fraCommSpeed")->title(),
+              QStringLiteral("通信速度[bps]"));
+    EXPECT_EQ(control<QLabel>(*window, "lblComm")->text(),
+              QStringLiteral("半角数字のみ入力可能です。"));
+    EXPECT_EQ(control<QPushButton>(*window, "comSave")->text(), QStringLiteral("保存"));
+    EXPECT_EQ(portBox()->text(), QStringLiteral("1"));
+    EXPECT_EQ(rateBox()->text(), QStringLiteral("115200"));
 }
 
 TEST_F(CommProperty, OnlyDigitsCanBeTyped) {
-    type(window->txtCommPort, QStringLiteral("3a"));
-    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("3"));
-    type(window->txtCommRate, QStringLiteral("9 6-0.0+x,E"));
-    EXPECT_EQ(window->txtCommRate->text(), QStringLiteral("9600"));
+    type(portBox(), QStringLiteral("3a"));
+    EXPECT_EQ(portBox()->text(), QStringLiteral("3"));
+    type(rateBox(), QStringLiteral("9 6-0.0+x,E"));
+    EXPECT_EQ(rateBox()->text(), QStringLiteral("9600"));
     // Full-width digits are not digits here, whether keyed or composed by an input method.
-    window->txtCommPort->setText(QStringLiteral("1"));
+    portBox()->setText(QStringLiteral("1"));
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("２"));
-    QCoreApplication::sendEvent(window->txtCommPort, &press);
+    QCoreApplication::sendEvent(portBox(), &press);
     QInputMethodEvent composed;
     composed.setCommitString(QStringLiteral("２a5"));
-    QCoreApplication::sendEvent(window->txtCommPort, &composed);
-    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("15"));
+    QCoreApplication::sendEvent(portBox(), &composed);
+    EXPECT_EQ(portBox()->text(), QStringLiteral("15"));
 }
 
 TEST_F(CommProperty, EditingKeysPassAndPastingIsNotFiltered) {
-    QLineEdit* box = window->txtCommRate;
+    QLineEdit* box = rateBox();
     box->setText(QStringLiteral("19200"));
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Backspace);
@@ -139,15 +144,15 @@ TEST_F(CommProperty, EmptySpeedFailsAsClosingAndCancelKeepsWhatWasTyped) {
     expectReport(QStringLiteral("通信ポートのクローズ"));
     EXPECT_EQ(fx.state->ErrorAnswer, QStringLiteral("2"));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->txtCommPort->text(), QStringLiteral("4"));
-    EXPECT_EQ(window->txtCommRate->text(), QString());
+    EXPECT_EQ(portBox()->text(), QStringLiteral("4"));
+    EXPECT_EQ(rateBox()->text(), QString());
     EXPECT_EQ(folder.settingLines("comm.txt"), kOldFile);
     // Closed, but not left with half a configuration.
     EXPECT_EQ(fx.port.calls, QStringList{"close"});
 
     // Corrected and saved again, it goes through.
-    window->txtCommRate->setText(QStringLiteral("38400"));
-    window->comSave->click();
+    rateBox()->setText(QStringLiteral("38400"));
+    clickSave();
     EXPECT_EQ(dialogs.shown.size(), 1);
     EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"4", "38400"}));
     EXPECT_FALSE(window->isVisible());
@@ -155,7 +160,7 @@ TEST_F(CommProperty, EmptySpeedFailsAsClosingAndCancelKeepsWhatWasTyped) {
 
 TEST_F(CommProperty, RetryAfterTheValueIsFixedContinuesWithoutClosingAgain) {
     dialogs.answers = {Answer::Retry};
-    dialogs.whileAsking = [this] { window->txtCommRate->setText(QStringLiteral("19200")); };
+    dialogs.whileAsking = [this] { rateBox()->setText(QStringLiteral("19200")); };
     save(QStringLiteral("2"), QString());
     expectReport(QStringLiteral("通信ポートのクローズ"));
     EXPECT_EQ(fx.state->ErrorAnswer, QStringLiteral("4"));
@@ -198,7 +203,8 @@ TEST_F(CommProperty, RealFileUnderTheLinksNameIsReportedAndKept) {
     folder.writeSetting("COM7", {"mine"});
     ASSERT_TRUE(QFile::link("/dev/null", folder.path("設定/COM3")));
     window->Form_Load();
-    window->cmbPortDevice->setCurrentIndex(window->cmbPortDevice->findData("/dev/null"));
+    control<QComboBox>(*window, "cmbPortDevice")
+        ->setCurrentIndex(control<QComboBox>(*window, "cmbPortDevice")->findData("/dev/null"));
     save(QStringLiteral("7"), QStringLiteral("9600"));
     expectReport(QStringLiteral("設定/COM7のリンク作成"));
     EXPECT_EQ(folder.settingLines("COM7"), QStringList{"mine"});
@@ -211,20 +217,17 @@ TEST(CommPropertyOnARealPort, SavingMovesTheOpenPortToTheNewNumber) {
     ProgramFolder folder;
     ASSERT_TRUE(QFile::link(board.slavePath(), folder.path("設定/COM7")));
     folder.writeSetting("comm.txt", {"250", "9600"});
-    ProgramState state;
-    ScriptedDialogs dialogs;
-    QtSerialPort port(folder.path("設定/"));
-    FrmBase frmBase(state, dialogs, port, folder.path());
-    frmBase.Form_Load();
-    ASSERT_FALSE(port.isOpen());
-    dialogs.shown.clear();
+    RealPortWindowFixture fx(folder);
+    fx.start();
+    ASSERT_FALSE(fx.port.isOpen());
+    fx.dialogs.shown.clear();
 
-    FrmCommProperty window(state, dialogs, port, &frmBase);
+    FrmCommProperty window(*fx.state, fx.dialogs, fx.port, fx.window.get());
     window.Form_Load();
-    window.txtCommPort->setText(QStringLiteral("7"));
-    window.comSave->click();
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(port.isOpen());
+    control<QLineEdit>(window, "txtCommPort")->setText(QStringLiteral("7"));
+    control<QPushButton>(window, "comSave")->click();
+    EXPECT_TRUE(fx.dialogs.shown.isEmpty());
+    EXPECT_TRUE(fx.port.isOpen());
     EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"7", "9600"}));
 }
 
@@ -236,17 +239,14 @@ TEST(CommPropertyOnARealPort, ChosenDeviceBecomesThePortNumbersLink) {
     // Port 7 still leads to a board that is no longer connected.
     ASSERT_TRUE(QFile::link("/dev/serial/by-id/usb-gone", folder.path("設定/COM7")));
     folder.writeSetting("comm.txt", {"7", "9600"});
-    ProgramState state;
-    ScriptedDialogs dialogs;
-    QtSerialPort port(folder.path("設定/"));
-    FrmBase frmBase(state, dialogs, port, folder.path());
-    frmBase.Form_Load();
-    ASSERT_FALSE(port.isOpen());
-    dialogs.shown.clear();
+    RealPortWindowFixture fx(folder);
+    fx.start();
+    ASSERT_FALSE(fx.port.isOpen());
+    fx.dialogs.shown.clear();
 
-    FrmCommProperty window(state, dialogs, port, &frmBase);
+    FrmCommProperty window(*fx.state, fx.dialogs, fx.port, fx.window.get());
     window.Form_Load();
-    QComboBox* devices = window.cmbPortDevice;
+    auto* devices = control<QComboBox>(window, "cmbPortDevice");
     EXPECT_EQ(devices->currentIndex(), 0);  // nothing changes unless a device is chosen
     const int gone = devices->findData(QStringLiteral("/dev/serial/by-id/usb-gone"));
     ASSERT_GT(gone, 0);
@@ -256,9 +256,9 @@ TEST(CommPropertyOnARealPort, ChosenDeviceBecomesThePortNumbersLink) {
     ASSERT_GT(board3, 0);
 
     devices->setCurrentIndex(board3);
-    window.comSave->click();
-    EXPECT_TRUE(dialogs.shown.isEmpty());
+    control<QPushButton>(window, "comSave")->click();
+    EXPECT_TRUE(fx.dialogs.shown.isEmpty());
     EXPECT_EQ(QFileInfo(folder.path("設定/COM7")).symLinkTarget(), board.slavePath());
-    EXPECT_TRUE(port.isOpen());
+    EXPECT_TRUE(fx.port.isOpen());
     EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"7", "9600"}));
 }

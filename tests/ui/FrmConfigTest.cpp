@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "Colours.h"
+#include "ControlNames.h"
 #include "FrmConfig.h"
 #include "ProgramFolder.h"
 
@@ -23,13 +24,20 @@ protected:
         editor->show();
     }
 
+    template <typename T>
+    T* find(const QString& name) const {
+        return control<T>(*editor, name);
+    }
     std::array<QString, 4> preview() const {
-        return {editor->txtConfigContent[0]->text(), editor->txtConfigContent[1]->text(),
-                editor->txtConfigContent[2]->text(), editor->txtConfigContent[3]->text()};
+        std::array<QString, 4> texts;
+        for (int i = 0; i < 4; ++i) {
+            texts[i] = find<QLineEdit>(indexedName("txtConfigContent", i))->text();
+        }
+        return texts;
     }
     void save(bool append) {
-        editor->optConfigSaveOption[append ? 1 : 0]->setChecked(true);
-        editor->comConfigSave->click();
+        find<QRadioButton>(indexedName("optConfigSaveOption", append ? 1 : 0))->setChecked(true);
+        find<QPushButton>("comConfigSave")->click();
     }
 
     ProgramFolder folder;
@@ -42,11 +50,11 @@ protected:
 TEST_F(DeviceEditor, OpensOnTheSelectedDeviceAndItsBytes) {
     EXPECT_TRUE(fx.state->ConfigEditorReady);
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("コンフィング 設定"));
-    EXPECT_EQ(editor->txtConfigDeviceName->text(), QStringLiteral("24C256"));
-    EXPECT_EQ(editor->cmbConfigDeviceSize->currentText(), QStringLiteral("32768"));
-    EXPECT_EQ(editor->cmbConfigDevicePage->currentText(), QStringLiteral("64"));
-    EXPECT_EQ(editor->cmbConfigDeviceAddressing[2]->currentIndex(), 2);
-    EXPECT_EQ(editor->cmbConfigCPU->currentText(), QStringLiteral("PIC18F2550"));
+    EXPECT_EQ(find<QLineEdit>("txtConfigDeviceName")->text(), QStringLiteral("24C256"));
+    EXPECT_EQ(find<QComboBox>("cmbConfigDeviceSize")->currentText(), QStringLiteral("32768"));
+    EXPECT_EQ(find<QComboBox>("cmbConfigDevicePage")->currentText(), QStringLiteral("64"));
+    EXPECT_EQ(find<QComboBox>("cmbConfigDeviceAddressing(2)")->currentIndex(), 2);
+    EXPECT_EQ(find<QComboBox>("cmbConfigCPU")->currentText(), QStringLiteral("PIC18F2550"));
     // The presetting fired the lists' handlers, which changed nothing.
     EXPECT_EQ(preview(), (std::array<QString, 4>{"0xA0", "0xA0", "0x01", "0x00"}));
     editor->close();
@@ -54,17 +62,17 @@ TEST_F(DeviceEditor, OpensOnTheSelectedDeviceAndItsBytes) {
 }
 
 TEST_F(DeviceEditor, PinAndAddressingChangesUpdateThePreview) {
-    editor->cmbConfigPin[0]->setCurrentIndex(1);
+    find<QComboBox>("cmbConfigPin(0)")->setCurrentIndex(1);
     EXPECT_EQ(preview(), (std::array<QString, 4>{"0xA2", "0xA2", "0x09", "0x00"}));
-    editor->cmbConfigDeviceAddressing[2]->setCurrentIndex(3);  // bit 3 from B0
+    find<QComboBox>("cmbConfigDeviceAddressing(2)")->setCurrentIndex(3);  // bit 3 from B0
     EXPECT_EQ(preview(), (std::array<QString, 4>{"0xA2", "0xAA", "0x09", "0x00"}));
-    editor->cmbConfigPin[0]->setCurrentIndex(0);
+    find<QComboBox>("cmbConfigPin(0)")->setCurrentIndex(0);
     EXPECT_EQ(preview(), (std::array<QString, 4>{"0xA0", "0xA8", "0x01", "0x00"}));
 }
 
 TEST_F(DeviceEditor, EmptyNameIsRefusedAndNothingIsWritten) {
     const QStringList catalogue = folder.settingLines("device.txt");
-    editor->txtConfigDeviceName->clear();
+    find<QLineEdit>("txtConfigDeviceName")->clear();
     save(true);
     ASSERT_EQ(fx.dialogs.shown.size(), 1);
     EXPECT_EQ(fx.dialogs.shown[0].text,
@@ -74,7 +82,7 @@ TEST_F(DeviceEditor, EmptyNameIsRefusedAndNothingIsWritten) {
 
 TEST_F(DeviceEditor, RecordWithAnEmptyChoiceIsRefusedSoTheCatalogueStaysReadable) {
     const QStringList catalogue = folder.settingLines("device.txt");
-    editor->cmbConfigDeviceSize->setCurrentIndex(-1);
+    find<QComboBox>("cmbConfigDeviceSize")->setCurrentIndex(-1);
     save(true);
     ASSERT_EQ(fx.dialogs.shown.size(), 1);
     EXPECT_TRUE(fx.dialogs.shown[0].text.contains(QStringLiteral("やり直してください")));
@@ -83,9 +91,9 @@ TEST_F(DeviceEditor, RecordWithAnEmptyChoiceIsRefusedSoTheCatalogueStaysReadable
 
 TEST_F(DeviceEditor, AppendTwiceAddsTwoRecordsAndSelectsTheNewOne) {
     const QStringList before = folder.settingLines("device.txt");
-    editor->txtConfigDeviceName->setText(QStringLiteral("試作A"));
+    find<QLineEdit>("txtConfigDeviceName")->setText(QStringLiteral("試作A"));
     save(true);
-    editor->txtConfigDeviceName->setText(QStringLiteral("試作B"));
+    find<QLineEdit>("txtConfigDeviceName")->setText(QStringLiteral("試作B"));
     save(true);
     const QStringList after = folder.settingLines("device.txt");
     ASSERT_EQ(after.size(), before.size() + 18);
@@ -102,9 +110,9 @@ TEST_F(DeviceEditor, AppendTwiceAddsTwoRecordsAndSelectsTheNewOne) {
 }
 
 TEST_F(DeviceEditor, ReplaceRewritesTheSelectedRecordAndTheMainWindowFollows) {
-    editor->txtConfigDeviceName->setText(QStringLiteral("24C256-X"));
-    editor->cmbConfigDeviceSize->setCurrentText(QStringLiteral("65536"));
-    editor->cmbConfigPin[2]->setCurrentIndex(1);
+    find<QLineEdit>("txtConfigDeviceName")->setText(QStringLiteral("24C256-X"));
+    find<QComboBox>("cmbConfigDeviceSize")->setCurrentText(QStringLiteral("65536"));
+    find<QComboBox>("cmbConfigPin(2)")->setCurrentIndex(1);
     save(false);
     const QStringList catalogue = folder.settingLines("device.txt");
     EXPECT_EQ(catalogue.size(), 99);
@@ -121,8 +129,8 @@ TEST_F(DeviceEditor, ReplaceRewritesTheSelectedRecordAndTheMainWindowFollows) {
 }
 
 TEST_F(DeviceEditor, ControllerChoiceIsSavedForTheNextStartAndAsksForARestart) {
-    editor->cmbConfigCPU->setCurrentIndex(3);
-    editor->cmdCPUsave->click();
+    find<QComboBox>("cmbConfigCPU")->setCurrentIndex(3);
+    find<QPushButton>("cmdCPUsave")->click();
     EXPECT_EQ(folder.settingLines("cpu.txt"),
               (QStringList{"PIC16F88", "PIC18F2550", "PIC18F14K50", "PIC16F1827", "PIC16F88"}));
     EXPECT_EQ(fx.state->WriterCpu, QStringLiteral("PIC18F2550"));
@@ -133,7 +141,8 @@ TEST_F(DeviceEditor, ControllerChoiceIsSavedForTheNextStartAndAsksForARestart) {
 
     FrmConfig reopened(*fx.state, fx.dialogs, *fx.window);
     reopened.Form_Load();
-    EXPECT_EQ(reopened.cmbConfigCPU->currentText(), QStringLiteral("PIC16F88"));
+    EXPECT_EQ(control<QComboBox>(reopened, "cmbConfigCPU")->currentText(),
+              QStringLiteral("PIC16F88"));
 }
 
 TEST(DeviceEditorFailures, MissingChoiceFileIsReportedAndTheListsStayIdle) {
@@ -157,8 +166,8 @@ TEST(DeviceEditorFailures, CatalogueThatCannotBeReadIsReportedAndTheListKeepsIts
     FrmConfig editor(*fx.state, fx.dialogs, *fx.window);
     editor.Form_Load();
     folder.removeSetting("device.txt");
-    editor.txtConfigDeviceName->setText(QStringLiteral("new"));
-    editor.comConfigSave->click();
+    control<QLineEdit>(editor, "txtConfigDeviceName")->setText(QStringLiteral("new"));
+    control<QPushButton>(editor, "comConfigSave")->click();
     ASSERT_EQ(fx.dialogs.shown.size(), 1);
     EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
         QStringLiteral("device.txtのオープンに失敗しました。\r\nファイルが見つかりません")));
@@ -176,8 +185,8 @@ TEST(DeviceEditorFailures, ReplaceWithAnUnfinishedLastRecordIsReportedAndWritesN
     fx.start();
     FrmConfig editor(*fx.state, fx.dialogs, *fx.window);
     editor.Form_Load();
-    editor.optConfigSaveOption[0]->setChecked(true);
-    editor.comConfigSave->click();
+    control<QRadioButton>(editor, "optConfigSaveOption(0)")->setChecked(true);
+    control<QPushButton>(editor, "comConfigSave")->click();
     ASSERT_EQ(fx.dialogs.shown.size(), 1);
     EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(QStringLiteral(
         "device.txtのオープンに失敗しました。\r\nインデックスが有効範囲にありません")));

@@ -5,6 +5,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
+#include <type_traits>
 
 #include "LineFile.h"
 
@@ -61,18 +62,53 @@ QStringList ProgramFolder::settingLines(const QString& name) const {
     return QFile::exists(file) ? readAllLines(file) : QStringList();  // a removed file has none
 }
 
-MainWindowFixture::MainWindowFixture(const ProgramFolder& folder)
-    : window(std::make_unique<FrmBase>(*state, dialogs, port, folder.path())) {}
+namespace {
 
-void MainWindowFixture::start() {
+template <typename Port>
+Port portFor(const ProgramFolder& folder) {
+    if constexpr (std::is_same_v<Port, QtSerialPort>) {
+        return QtSerialPort(folder.path(QStringLiteral("設定/")));
+    } else {
+        return Port();
+    }
+}
+
+}  // namespace
+
+template <typename Port>
+WindowFixture<Port>::WindowFixture(const ProgramFolder& folder)
+    : port(portFor<Port>(folder)),
+      window(std::make_unique<FrmBase>(*state, dialogs, port, folder.path())) {}
+
+template <typename Port>
+void WindowFixture<Port>::start() {
     window->Form_Load();
     window->show();
 }
 
-void MainWindowFixture::selectDevice(int index) const {
+template <typename Port>
+void WindowFixture<Port>::selectDevice(int index) const {
     control<QComboBox>(QStringLiteral("cmbDevice"))->setCurrentIndex(index);
 }
 
-void MainWindowFixture::showBlock(int block) const {
+template <typename Port>
+void WindowFixture<Port>::showBlock(int block) const {
     control<QLineEdit>(QStringLiteral("txtBlock"))->setText(QString::number(block));
 }
+
+template <typename Port>
+::testing::AssertionResult WindowFixture<Port>::showedOnly(const QString& title,
+                                                           const QString& textStart) const {
+    if (dialogs.shown.size() != 1) {
+        return ::testing::AssertionFailure() << dialogs.shown.size() << " boxes shown";
+    }
+    const ScriptedDialogs::Shown& box = dialogs.shown[0];
+    if (box.title != title || !box.text.startsWith(textStart)) {
+        return ::testing::AssertionFailure()
+               << "shown: " << box.title.toStdString() << ": " << box.text.toStdString();
+    }
+    return ::testing::AssertionSuccess();
+}
+
+template struct WindowFixture<FakeSerialPort>;
+template struct WindowFixture<QtSerialPort>;

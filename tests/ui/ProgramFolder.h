@@ -1,12 +1,16 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QStringList>
 #include <memory>
 
+#include "Controls.h"
 #include "FakeSerialPort.h"
 #include "FrmBase.h"
 #include "ProgramState.h"
+#include "QtSerialPort.h"
 #include "ScriptedDialogs.h"
 #include "TempFolder.h"
 
@@ -41,9 +45,11 @@ constexpr int k24C512 = 8;   // 65536 bytes
 constexpr int k24C1024 = 9;  // 131072 bytes
 }  // namespace SampleDevice
 
-// The main window on a program folder, with scripted dialogs and a fake port.
-struct MainWindowFixture {
-    explicit MainWindowFixture(const ProgramFolder& folder);
+// The main window on a program folder, with scripted dialogs and a port: the in-memory fake, or
+// the real serial port layer, which follows 設定/COM<n> as the program does.
+template <typename Port>
+struct WindowFixture {
+    explicit WindowFixture(const ProgramFolder& folder);
 
     // Runs start-up and shows the window.
     void start();
@@ -52,14 +58,19 @@ struct MainWindowFixture {
     void showBlock(int block) const;
     template <typename T>
     T* control(const QString& name) const {
-        return window->findChild<T*>(name);
+        return ::control<T>(*window, name);
     }
+    // The dialogs showed one box: with this title, its text starting so.
+    ::testing::AssertionResult showedOnly(const QString& title, const QString& textStart) const;
 
     std::unique_ptr<ProgramState> state = std::make_unique<ProgramState>();
     ScriptedDialogs dialogs;
-    FakeSerialPort port;
+    Port port;
     std::unique_ptr<FrmBase> window;
 };
+
+using MainWindowFixture = WindowFixture<FakeSerialPort>;
+using RealPortWindowFixture = WindowFixture<QtSerialPort>;
 
 // Settings files live in 設定/, except code.txt in データー/code/.
 QString settingPath(const QString& name);
