@@ -59,10 +59,8 @@ TEST_F(Editor, HexEntryKeepsCaseRefusesWrongCharactersAndStopsAtOneRow) {
     EXPECT_EQ(fx.control<QLabel>("lblEdit(0)")->text(), QStringLiteral("転写データー 0.5 Byte"));
     type(QStringLiteral("G"));
     EXPECT_EQ(entry->toPlainText(), QStringLiteral("a"));
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"));
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
-        QStringLiteral("入力した文字にエラーが有ります：【G】")));
+    ASSERT_TRUE(fx.showedOnly(QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"),
+                              QStringLiteral("入力した文字にエラーが有ります：【G】")));
 
     type(QString(40, u'0'));
     EXPECT_EQ(entry->toPlainText().size(), 32);

@@ -78,10 +78,9 @@ TEST_F(FileOperation, MissingTypedFileEndsInTheFailureReport) {
     name()->setText(QStringLiteral("none.txt"));
     left()->click();
     left()->click();
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+    ASSERT_TRUE(fx.showedOnly(
+        QStringLiteral("cmdFileOperation_Click"),
         QStringLiteral("none.txtのオープンに失敗しました\r\nファイルが見つかりません")));
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("cmdFileOperation_Click"));
     EXPECT_EQ(left()->text(), QStringLiteral("開く"));
 }
 

@@ -152,10 +152,9 @@ TEST(DeviceEditorFailures, MissingChoiceFileIsReportedAndTheListsStayIdle) {
     folder.removeSetting("deviceList.txt");
     FrmConfig editor(*fx.state, fx.dialogs, *fx.window);
     editor.Form_Load();
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+    ASSERT_TRUE(fx.showedOnly(
+        QStringLiteral("frmConfig_Load"),
         QStringLiteral("deviceList.txtのオープンに失敗しました。\r\nファイルが見つかりません")));
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("frmConfig_Load"));
     EXPECT_FALSE(fx.state->ConfigEditorReady);
 }
 
@@ -168,10 +167,9 @@ TEST(DeviceEditorFailures, CatalogueThatCannotBeReadIsReportedAndTheListKeepsIts
     folder.removeSetting("device.txt");
     control<QLineEdit>(editor, "txtConfigDeviceName")->setText(QStringLiteral("new"));
     control<QPushButton>(editor, "comConfigSave")->click();
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+    ASSERT_TRUE(fx.showedOnly(
+        QStringLiteral("comConfigSave"),
         QStringLiteral("device.txtのオープンに失敗しました。\r\nファイルが見つかりません")));
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("comConfigSave"));
     EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->count(), 11);
     EXPECT_FALSE(QFile::exists(folder.path("設定/device.txt")));
 }
@@ -187,10 +185,10 @@ TEST(DeviceEditorFailures, ReplaceWithAnUnfinishedLastRecordIsReportedAndWritesN
     editor.Form_Load();
     control<QRadioButton>(editor, "optConfigSaveOption(0)")->setChecked(true);
     control<QPushButton>(editor, "comConfigSave")->click();
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(QStringLiteral(
-        "device.txtのオープンに失敗しました。\r\nインデックスが有効範囲にありません")));
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("comConfigSave"));
+    ASSERT_TRUE(fx.showedOnly(
+        QStringLiteral("comConfigSave"),
+        QStringLiteral(
+            "device.txtのオープンに失敗しました。\r\nインデックスが有効範囲にありません")));
     EXPECT_EQ(folder.settingLines("device.txt"), catalogue);
     EXPECT_EQ(fx.control<QComboBox>("cmbDevice")->count(), 12);
 }

@@ -150,17 +150,14 @@ TEST(StartupFailureRecovery, RetrySucceedsOnceTheFileIsBack) {
     ProgramFolder folder;
     const QStringList colours = folder.settingLines("color.txt");
     folder.removeSetting("color.txt");
+    MainWindowFixture fx(folder);
     // The user puts the file back while the report is up.
-    ScriptedDialogs dialogs;
-    dialogs.answers = {Answer::Retry};
-    dialogs.whileAsking = [&] { folder.writeSetting("color.txt", colours); };
-    ProgramState state;
-    FakeSerialPort port;
-    FrmBase window(state, dialogs, port, folder.path());
-    window.Form_Load();
-    EXPECT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(state.SetupDone);
-    EXPECT_EQ(state.ColorTable[0], colours[0].toInt());
+    fx.dialogs.answers = {Answer::Retry};
+    fx.dialogs.whileAsking = [&] { folder.writeSetting("color.txt", colours); };
+    fx.start();
+    EXPECT_EQ(fx.dialogs.shown.size(), 1);
+    EXPECT_TRUE(fx.state->SetupDone);
+    EXPECT_EQ(fx.state->ColorTable[0], colours[0].toInt());
 }
 
 TEST(StartupFailureRecovery, CancelKeepsTheFileNameReadBeforeTheFailingLine) {
@@ -177,10 +174,9 @@ TEST(StartupFailureRecovery, FaultyDeviceRecordIsReportedByTheSelectionAndStartu
                               "300");  // the remembered device's A0
     MainWindowFixture fx(folder);
     fx.start();
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("subDeviceSelect"));
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
-        QStringLiteral("device.txtのオープンに失敗しました\r\nオーバーフロー")));
+    ASSERT_TRUE(
+        fx.showedOnly(QStringLiteral("subDeviceSelect"),
+                      QStringLiteral("device.txtのオープンに失敗しました\r\nオーバーフロー")));
     EXPECT_TRUE(fx.state->SetupDone);
 }
 
@@ -207,10 +203,9 @@ TEST(DeviceSelectionFailure, KeepsTheLabelsAndValuesSetBeforeTheFailure) {
         const auto capacityBytes = fx.state->CapacityBytes;
         fx.selectDevice(SampleDevice::k24C02);
 
-        ASSERT_EQ(fx.dialogs.shown.size(), 1);
-        EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("subDeviceSelect"));
-        EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
-            QStringLiteral("device.txtのオープンに失敗しました\r\nオーバーフロー")));
+        ASSERT_TRUE(
+            fx.showedOnly(QStringLiteral("subDeviceSelect"),
+                          QStringLiteral("device.txtのオープンに失敗しました\r\nオーバーフロー")));
         EXPECT_EQ(fx.control<QLabel>("lblDevice(0)")->text(), QString::fromUtf8(row.sizeLabel));
         EXPECT_EQ(fx.control<QLabel>("lblDevice(1)")->text(), QString::fromUtf8(row.levelLabel));
         EXPECT_EQ(fx.state->BlockCount, row.blockCount);

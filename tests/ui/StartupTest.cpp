@@ -131,9 +131,8 @@ TEST(Startup, MissingFileNameIsReportedByTheOpenAndStartupGoesOn) {
     folder.writeSetting("flag.txt", lines);
     MainWindowFixture fx(folder);
     fx.start();
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("ファイル操作エラー"));
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(QStringLiteral("ファイル名が空白です。")));
+    ASSERT_TRUE(fx.showedOnly(QStringLiteral("ファイル操作エラー"),
+                              QStringLiteral("ファイル名が空白です。")));
     EXPECT_TRUE(fx.state->SetupDone);
     EXPECT_TRUE(fx.state->Image.isEmpty(0));
     EXPECT_EQ(fx.control<QLineEdit>("txtData(0)")->text(), QString());
@@ -145,9 +144,8 @@ TEST(Startup, RememberedFileThatIsAFifoIsRefusedByNameAndStartupGoesOn) {
     makeFifo(folder.path(QStringLiteral("データー/pipe")));
     MainWindowFixture fx(folder);
     fx.start();
-    ASSERT_EQ(fx.dialogs.shown.size(), 1);
-    EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("cmdFileOperation_Click"));
-    EXPECT_TRUE(fx.dialogs.shown[0].text.startsWith(
+    ASSERT_TRUE(fx.showedOnly(
+        QStringLiteral("cmdFileOperation_Click"),
         QStringLiteral("pipeのオープンに失敗しました\r\n通常のファイルではありません。")));
     EXPECT_TRUE(fx.dialogs.shown[0].text.endsWith(QStringLiteral("/pipe)")));
     EXPECT_TRUE(fx.state->SetupDone);
