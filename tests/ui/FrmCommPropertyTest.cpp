@@ -211,42 +211,50 @@ TEST_F(CommProperty, RealFileUnderTheLinksNameIsReportedAndKept) {
     EXPECT_TRUE(window->isVisible());
 }
 
-TEST(CommPropertyOnARealPort, SavingMovesTheOpenPortToTheNewNumber) {
-    Pty board;
-    ASSERT_TRUE(board.ok());
-    ProgramFolder folder;
-    ASSERT_TRUE(QFile::link(board.slavePath(), folder.path("設定/COM7")));
-    folder.writeSetting("comm.txt", {"250", "9600"});
-    RealPortWindowFixture fx(folder);
-    fx.start();
-    ASSERT_FALSE(fx.port.isOpen());
-    fx.dialogs.shown.clear();
+namespace {
 
-    FrmCommProperty window(*fx.state, fx.dialogs, fx.port, fx.window.get());
-    window.Form_Load();
-    control<QLineEdit>(window, "txtCommPort")->setText(QStringLiteral("7"));
-    control<QPushButton>(window, "comSave")->click();
+// The window over the real serial port layer, whose port did not open at start-up, and a board on
+// a pseudo-terminal that 設定/COM<n> can lead to.
+class CommPropertyOnARealPort : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(board.ok()); }
+
+    void start(const QStringList& commLines) {
+        folder.writeSetting("comm.txt", commLines);
+        fx.start();
+        ASSERT_FALSE(fx.port.isOpen());
+        fx.dialogs.shown.clear();
+        window = std::make_unique<FrmCommProperty>(*fx.state, fx.dialogs, fx.port, fx.window.get());
+        window->Form_Load();
+    }
+    void link(const QString& target, const QString& name) const {
+        ASSERT_TRUE(QFile::link(target, folder.path(QStringLiteral("設定/") + name)));
+    }
+
+    Pty board;
+    ProgramFolder folder;
+    RealPortWindowFixture fx{folder};
+    std::unique_ptr<FrmCommProperty> window;
+};
+
+}  // namespace
+
+TEST_F(CommPropertyOnARealPort, SavingMovesTheOpenPortToTheNewNumber) {
+    link(board.slavePath(), "COM7");
+    ASSERT_NO_FATAL_FAILURE(start({"250", "9600"}));
+    control<QLineEdit>(*window, "txtCommPort")->setText(QStringLiteral("7"));
+    control<QPushButton>(*window, "comSave")->click();
     EXPECT_TRUE(fx.dialogs.shown.isEmpty());
     EXPECT_TRUE(fx.port.isOpen());
     EXPECT_EQ(folder.settingLines("comm.txt"), (QStringList{"7", "9600"}));
 }
 
-TEST(CommPropertyOnARealPort, ChosenDeviceBecomesThePortNumbersLink) {
-    Pty board;
-    ASSERT_TRUE(board.ok());
-    ProgramFolder folder;
-    ASSERT_TRUE(QFile::link(board.slavePath(), folder.path("設定/COM3")));
+TEST_F(CommPropertyOnARealPort, ChosenDeviceBecomesThePortNumbersLink) {
+    link(board.slavePath(), "COM3");
     // Port 7 still leads to a board that is no longer connected.
-    ASSERT_TRUE(QFile::link("/dev/serial/by-id/usb-gone", folder.path("設定/COM7")));
-    folder.writeSetting("comm.txt", {"7", "9600"});
-    RealPortWindowFixture fx(folder);
-    fx.start();
-    ASSERT_FALSE(fx.port.isOpen());
-    fx.dialogs.shown.clear();
-
-    FrmCommProperty window(*fx.state, fx.dialogs, fx.port, fx.window.get());
-    window.Form_Load();
-    auto* devices = control<QComboBox>(window, "cmbPortDevice");
+    link("/dev/serial/by-id/usb-gone", "COM7");
+    ASSERT_NO_FATAL_FAILURE(start({"7", "9600"}));
+    auto* devices = control<QComboBox>(*window, "cmbPortDevice");
     EXPECT_EQ(devices->currentIndex(), 0);  // nothing changes unless a device is chosen
     const int gone = devices->findData(QStringLiteral("/dev/serial/by-id/usb-gone"));
     ASSERT_GT(gone, 0);
@@ -256,7 +264,7 @@ TEST(CommPropertyOnARealPort, ChosenDeviceBecomesThePortNumbersLink) {
     ASSERT_GT(board3, 0);
 
     devices->setCurrentIndex(board3);
-    control<QPushButton>(window, "comSave")->click();
+    control<QPushButton>(*window, "comSave")->click();
     EXPECT_TRUE(fx.dialogs.shown.isEmpty());
     EXPECT_EQ(QFileInfo(folder.path("設定/COM7")).symLinkTarget(), board.slavePath());
     EXPECT_TRUE(fx.port.isOpen());

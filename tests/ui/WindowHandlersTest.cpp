@@ -13,6 +13,9 @@
 #include <QTest>
 
 #include "Colours.h"
+#include "FrmColorSetup.h"
+#include "FrmCommProperty.h"
+#include "FrmConfig.h"
 #include "ProgramFolder.h"
 
 namespace {
@@ -237,6 +240,31 @@ TEST(WindowLayout, EveryControlCarriesItsNameAndCaption) {
          {"optMode(0)", "optEdit(0)", "optComm(0)", "chkCaution(0)", "chkEdit(1)"}) {
         EXPECT_FALSE(fx.window->findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked())
             << name;
+    }
+}
+
+// Automation finds a control by its name, so no two controls of a window may share one.
+TEST(WindowLayout, NoTwoControlsOfAWindowShareAName) {
+    const auto repeatedNames = [](const QWidget& window) {
+        QStringList names;
+        QStringList repeated;
+        for (const QObject* child : window.findChildren<QObject*>()) {
+            const QString name = child->objectName();
+            if (name.isEmpty() || name.startsWith(QStringLiteral("qt_"))) continue;  // Qt's own
+            if (names.contains(name)) repeated << name;
+            names << name;
+        }
+        return repeated;
+    };
+    ProgramFolder folder;
+    MainWindowFixture fx(folder);
+    EXPECT_EQ(repeatedNames(*fx.window), QStringList());
+    // The other windows are children of the main window, so they are made after its check.
+    const FrmConfig config(*fx.state, fx.dialogs, *fx.window);
+    const FrmCommProperty comm(*fx.state, fx.dialogs, fx.port, fx.window.get());
+    const FrmColorSetup colours(*fx.state, fx.dialogs, fx.window.get());
+    for (const QWidget* window : std::initializer_list<const QWidget*>{&config, &comm, &colours}) {
+        EXPECT_EQ(repeatedNames(*window), QStringList()) << window->objectName().toStdString();
     }
 }
 
