@@ -7,6 +7,9 @@
 
 #include "DataImage.h"
 
+// A file operation announced by the first press of a file button, waiting for 開始 or 取消.
+enum class ArmedFile : uint8_t { None, Load, Save };
+
 // The one program-wide record, created in main() and shared by every window. Plain public fields
 // under the names the rest of the program uses; arrays that an untrusted index may reach are read
 // with at(), so a bad index becomes an index error of the procedure in progress.
@@ -54,6 +57,7 @@ struct ProgramState {
     bool SetupDone = false;
     bool ConfigEditorReady = false;
     bool AllDataArmed = false;
+    ArmedFile ArmedFileOperation = ArmedFile::None;
     bool OperationRunning = false;
 
     // Writer link bookkeeping

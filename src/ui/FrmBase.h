@@ -31,6 +31,7 @@ class QTabWidget;
 class QTimer;
 
 struct ProgramState;
+enum class ArmedFile : uint8_t;
 struct HexComments;
 class Dialogs;
 class SerialPort;
@@ -132,6 +133,7 @@ private:
     bool writeDataFile(const QString& fileName);
     HexComments hexComments() const;
     void showHexComments(const HexComments& comments);
+    void armFileOperation(ArmedFile operation);
     void setFileButtonsIdle();
 
     // Block view and its cursor (FrmBase_BlockView.cpp)

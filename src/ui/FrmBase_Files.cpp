@@ -11,6 +11,7 @@
 #include "BinaryFormat.h"
 #include "Dialogs.h"
 #include "FailureReport.h"
+#include "FileButtons.h"
 #include "FileTypeRule.h"
 #include "FrmBase.h"
 #include "HexFormat.h"
@@ -59,8 +60,8 @@ void FrmBase::txtLastCount_Change() {
     }
 }
 
-// The buttons' captions are their state: Idle "開く"/"保存", LoadArmed "開始"/"取消",
-// SaveArmed "取消"/"開始".
+// Two presses make a file operation: the record keeps which one is announced, the captions
+// follow it.
 void FrmBase::cmdFileOperation_Click(int Index) {
     if (txtFileName->text().isEmpty()) {
         dialogs_.showMessage(
@@ -70,30 +71,33 @@ void FrmBase::cmdFileOperation_Click(int Index) {
             QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
         return;
     }
-    const QString caption = cmdFileOperation.at(static_cast<std::size_t>(Index))->text();
-    if (caption == QStringLiteral("開始")) {
-        if (Index == 0) {
-            loadDataFile();
-        } else {
-            saveDataFile();
-        }
-    } else if (caption == QStringLiteral("取消")) {
-        setFileButtonsIdle();
-        setMessage(QString());
-    } else {
-        const bool load = Index == 0;
-        cmdFileOperation[0]->setText(load ? QStringLiteral("開始") : QStringLiteral("取消"));
-        cmdFileOperation[1]->setText(load ? QStringLiteral("取消") : QStringLiteral("開始"));
-        setMessageColour(MessageColour::Prompt);
-        setMessage(load ? QStringLiteral("【開始】を押して【読み取り】開始")
-                        : QStringLiteral("【開始】を押して【保存】開始"));
+    switch (fileButtonAction(state_.ArmedFileOperation, Index)) {
+        case FileButtonAction::Start:
+            if (state_.ArmedFileOperation == ArmedFile::Load) {
+                loadDataFile();
+            } else {
+                saveDataFile();
+            }
+            break;
+        case FileButtonAction::Withdraw:
+            setFileButtonsIdle();
+            setMessage(QString());
+            break;
+        case FileButtonAction::Announce:
+            armFileOperation(Index == 0 ? ArmedFile::Load : ArmedFile::Save);
+            setMessageColour(MessageColour::Prompt);
+            setMessage(fileButtonPrompt(state_.ArmedFileOperation));
+            break;
     }
 }
 
-void FrmBase::setFileButtonsIdle() {
-    cmdFileOperation[0]->setText(QStringLiteral("開く"));
-    cmdFileOperation[1]->setText(QStringLiteral("保存"));
+void FrmBase::armFileOperation(ArmedFile operation) {
+    state_.ArmedFileOperation = operation;
+    const std::array<QString, 2> captions = fileButtonCaptions(operation);
+    for (std::size_t i = 0; i < captions.size(); ++i) cmdFileOperation[i]->setText(captions[i]);
 }
+
+void FrmBase::setFileButtonsIdle() { armFileOperation(ArmedFile::None); }
 
 namespace {
 

@@ -78,7 +78,7 @@ void FrmBase::subSetup() {
             selectOption(optFileType[0]);
             s.FileTypeName = optFileType[0]->text();
             for (QComboBox* list : cmbFileErrorList) list->clear();
-            cmdFileOperation[0]->setText(QStringLiteral("開始"));
+            armFileOperation(ArmedFile::Load);
         },
         [&] { selectOption(optFileType.at(fileTypeIndexForName(txtFileName->text()))); },
         [&] { cmdFileOperation_Click(0); },

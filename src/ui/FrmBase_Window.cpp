@@ -66,8 +66,7 @@ void FrmBase::tmrWait_Timer() { link_->tmrWait_Timer(); }
 
 // A tab click withdraws a file operation that was announced but not started.
 void FrmBase::sstBase_Click() {
-    cmdFileOperation[0]->setText(QStringLiteral("開く"));
-    cmdFileOperation[1]->setText(QStringLiteral("保存"));
+    setFileButtonsIdle();
     if (sstBase->currentIndex() == 1) {
         setMessageColour(MessageColour::Information);
         setMessage(state_.DataFolder.right(kShownFolderTail));

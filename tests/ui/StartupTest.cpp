@@ -133,6 +133,8 @@ TEST(Startup, MissingFileNameIsReportedByTheOpenAndStartupGoesOn) {
     fx.start();
     ASSERT_TRUE(fx.showedOnly(QStringLiteral("ファイル操作エラー"),
                               QStringLiteral("ファイル名が空白です。")));
+    // The load stays announced, as both captions say.
+    EXPECT_EQ(fx.control<QPushButton>("cmdFileOperation(1)")->text(), QStringLiteral("取消"));
     EXPECT_TRUE(fx.state->SetupDone);
     EXPECT_TRUE(fx.state->Image.isEmpty(0));
     EXPECT_EQ(fx.control<QLineEdit>("txtData(0)")->text(), QString());
