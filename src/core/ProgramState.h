@@ -57,6 +57,7 @@ struct ProgramState {
     bool SetupDone = false;
     bool ConfigEditorReady = false;
     bool AllDataArmed = false;
+    bool MultiLayout = false;  // the edit frame takes a whole block instead of one grid row
     ArmedFile ArmedFileOperation = ArmedFile::None;
     bool OperationRunning = false;
 

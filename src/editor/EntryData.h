@@ -12,6 +12,12 @@ class DataImage;
 
 using CodeTable = std::array<QString, 256>;
 
+// A message box of the editor, with the warning icon and one OK button.
+struct EditMessage {
+    QString title;
+    QString text;
+};
+
 // The byte whose display text equals `text` (the first such entry): "0" to "FF" without a leading
 // zero, or "fff" when no entry matches.
 QString funCodehexChange(const QString& text, const CodeTable& codeTable);

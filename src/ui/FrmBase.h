@@ -32,6 +32,9 @@ class QTimer;
 
 struct ProgramState;
 enum class ArmedFile : uint8_t;
+struct EditMessage;
+struct EditOptions;
+struct TransferPress;
 struct HexComments;
 class Dialogs;
 class SerialPort;
@@ -164,19 +167,16 @@ private:
     void txtSetData_GotFocus();
     void txtSetData_LostFocus();
     bool isHexEntry() const;
-    bool isSingleLayout() const;
-    int entryLimit() const;
+    int entryBoxLimit() const;
     void setEntryText(const QString& text);
 
     // Transfer edits and ALL DATA (FrmBase_Edit.cpp)
     void chkEdit_Click(int Index);
     void cmdEdit_Click(int Index);
-    void plainTransfer(const QStringList& bytes);
-    void armAllData();
-    void fillAllDataTransfer(const QStringList& bytes);
-    void cancelAllData();
-    void endAllData();
-    void showEditMessage(const QString& title, const QString& text);
+    EditOptions editOptions() const;
+    void showTransferPress(const TransferPress& press);
+    void showAllDataArmed();
+    void showEditMessage(const EditMessage& message);
 
     // Single and Multi layouts (FrmBase_LineChange.cpp)
     void cmdLineChange_Click();

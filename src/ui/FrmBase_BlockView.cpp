@@ -17,6 +17,7 @@
 #include "FrmBase.h"
 #include "HexText.h"
 #include "ProgramState.h"
+#include "Selection.h"
 
 namespace {
 
@@ -148,10 +149,7 @@ void FrmBase::hscBlock_Change() {
     showBlock();
 }
 
-void FrmBase::followBlockBar() {
-    state_.CurrentBlock = hscBlock->value();
-    state_.CurrentAddress = state_.CurrentBlock * 256 + state_.CurrentCell;
-}
+void FrmBase::followBlockBar() { showBlockAt(state_, hscBlock->value()); }
 
 void FrmBase::showBlock() {
     txtBlock->setText(QString::number(state_.CurrentBlock));
