@@ -145,47 +145,6 @@ TEST_F(Editor, BadTransferDataIsRefusedAndChangesNothing) {
     EXPECT_EQ(fx.state->CurrentAddress, 0x10);
 }
 
-TEST_F(Editor, TransferAtTheEndOfTheDeviceDropsTheRestAndReturns) {
-    struct Row {
-        const char* size;
-        int32_t start;
-        const char* entry;
-        int written;  // bytes
-    };
-    const Row rows[] = {
-        {"256", 0xFE, "01020304", 2},
-        // Smaller than one block: every transfer ends at the end of the device, on block 0.
-        {"128", 0x7E, "05060708", 2},
-        {"128", 0x10, "09", 1},
-        {"128", 0xC0, "0A", 0},  // a cell beyond the device takes nothing
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.entry);
-        folder.replaceSettingLine("device.txt", k24C02 * 9 + 1, row.size);
-        selectDevice(k24C04);
-        selectDevice(k24C02);
-        fx.dialogs.shown.clear();
-        select(row.start);
-        click("cmdEdit(1)");
-        type(row.entry);
-        const QString after = cell(row.start + row.written);
-        click("cmdEdit(0)");
-        const QString entry = QString::fromLatin1(row.entry);
-        for (int i = 0; i < row.written; ++i) EXPECT_EQ(cell(row.start + i), entry.mid(2 * i, 2));
-        EXPECT_EQ(cell(row.start + row.written), after);
-        ASSERT_EQ(fx.dialogs.shown.size(), 1);
-        EXPECT_EQ(fx.dialogs.shown[0].title, QStringLiteral("データー変更処理終了"));
-        EXPECT_EQ(fx.state->CurrentAddress, row.start);
-        EXPECT_EQ(fx.state->CurrentBlock, 0);
-        EXPECT_EQ(editAddress(),
-                  QStringLiteral("0x") +
-                      QStringLiteral("%1").arg(row.start, 4, 16, QChar(u'0')).toUpper());
-    }
-    EXPECT_EQ(fx.dialogs.shown[0].text,
-              QStringLiteral("sample.txtデーター変更処理が最後まで終了しました。\r\n"
-                             "当ウィンドウを閉じて、ご確認下さい。"));
-}
-
 TEST_F(Editor, TransferAcrossABlockMovesTheView) {
     select(3 * 256 + 0xFF);
     type(QStringLiteral("AABB"));
@@ -302,12 +261,4 @@ TEST_F(Editor, MultiLayoutAndTheReverseTransfer) {
     EXPECT_TRUE(fx.control<QWidget>("fraComm")->isVisible());
     type(QString(33, u'1'));
     EXPECT_EQ(entry->toPlainText().size(), 32);
-}
-
-TEST_F(Editor, ReverseTransferStopsAtTheEndOfTheImage) {
-    selectDevice(k24C1024);
-    click("cmdLineChange");
-    select(0x1FF80);
-    click("cmdEditReverse");
-    EXPECT_EQ(entry->toPlainText().size(), 256);
 }
