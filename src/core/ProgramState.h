@@ -8,7 +8,9 @@
 #include "DataImage.h"
 
 // A file operation announced by the first press of a file button, waiting for 開始 or 取消.
-enum class ArmedFile : uint8_t { None, Load, Save };
+// StartupLoad is the load start-up announces by turning only the left button to 開始: the right
+// button keeps 保存 and still announces a save.
+enum class ArmedFile : uint8_t { None, Load, Save, StartupLoad };
 
 // The one program-wide record, created in main() and shared by every window. Plain public fields
 // under the names the rest of the program uses; arrays that an untrusted index may reach are read

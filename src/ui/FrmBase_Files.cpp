@@ -73,10 +73,10 @@ void FrmBase::cmdFileOperation_Click(int Index) {
     }
     switch (fileButtonAction(state_.ArmedFileOperation, Index)) {
         case FileButtonAction::Start:
-            if (state_.ArmedFileOperation == ArmedFile::Load) {
-                loadDataFile();
-            } else {
+            if (state_.ArmedFileOperation == ArmedFile::Save) {
                 saveDataFile();
+            } else {
+                loadDataFile();
             }
             break;
         case FileButtonAction::Withdraw:

@@ -78,7 +78,7 @@ void FrmBase::subSetup() {
             selectOption(optFileType[0]);
             s.FileTypeName = optFileType[0]->text();
             for (QComboBox* list : cmbFileErrorList) list->clear();
-            armFileOperation(ArmedFile::Load);
+            armFileOperation(ArmedFile::StartupLoad);
         },
         [&] { selectOption(optFileType.at(fileTypeIndexForName(txtFileName->text()))); },
         [&] { cmdFileOperation_Click(0); },

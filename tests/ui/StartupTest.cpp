@@ -133,8 +133,13 @@ TEST(Startup, MissingFileNameIsReportedByTheOpenAndStartupGoesOn) {
     fx.start();
     ASSERT_TRUE(fx.showedOnly(QStringLiteral("ファイル操作エラー"),
                               QStringLiteral("ファイル名が空白です。")));
-    // The load stays announced, as both captions say.
-    EXPECT_EQ(fx.control<QPushButton>("cmdFileOperation(1)")->text(), QStringLiteral("取消"));
+    // The load stays announced on the left button only; the right one still offers a save.
+    EXPECT_EQ(fx.control<QPushButton>("cmdFileOperation(0)")->text(), QStringLiteral("開始"));
+    EXPECT_EQ(fx.control<QPushButton>("cmdFileOperation(1)")->text(), QStringLiteral("保存"));
+    fx.control<QLineEdit>("txtFileName")->setText(QStringLiteral("image.txt"));
+    fx.control<QPushButton>("cmdFileOperation(1)")->click();
+    EXPECT_EQ(fx.control<QPushButton>("cmdFileOperation(0)")->text(), QStringLiteral("取消"));
+    EXPECT_EQ(fx.control<QPushButton>("cmdFileOperation(1)")->text(), QStringLiteral("開始"));
     EXPECT_TRUE(fx.state->SetupDone);
     EXPECT_TRUE(fx.state->Image.isEmpty(0));
     EXPECT_EQ(fx.control<QLineEdit>("txtData(0)")->text(), QString());
