@@ -20,7 +20,7 @@ void BlockChange(benchmark::State& run) {
     fx.selectDevice(SampleDevice::k24C1024);
     std::mt19937 random(1);
     for (int a = 0; a < DataImage::Size; ++a) {
-        fx.state->Image.set(a, LinkFrames::hexByte(static_cast<uint8_t>(random())));
+        fx.state->Image.set(a, hexByte(static_cast<uint8_t>(random())));
     }
     auto* bar = fx.control<QScrollBar>(QStringLiteral("hscBlock"));
     QApplication::processEvents();

@@ -1,6 +1,7 @@
 #include "Cp932.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <utility>
@@ -135,4 +136,9 @@ QByteArray encodeCp932(QStringView text) {
         bytes += static_cast<char>(code & 0xFF);
     }
     return bytes;
+}
+
+QByteArray latin1ToCp932(QByteArray text) {
+    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](char c) { return c >= 0; });
+    return ascii ? text : encodeCp932(QString::fromLatin1(text));
 }

@@ -14,3 +14,7 @@ QString decodeCp932(QByteArrayView bytes);
 // Throws ProgramError naming the first character the code page cannot hold. Nothing is ever
 // substituted: a name written as something else would not be found again.
 QByteArray encodeCp932(QStringView text);
+
+// The same for a text held as Latin-1, one byte a character, as the image keeps its cells. ASCII,
+// which the code page keeps as it is, comes back without a conversion.
+QByteArray latin1ToCp932(QByteArray text);

@@ -11,6 +11,13 @@ char toCellChar(QChar c) {
     return (u != 0 && u < 0x100) ? static_cast<char>(u) : '?';
 }
 
+// The characters a cell keeps of a text: its first two, or none.
+template <typename View>
+std::array<char, 2> cellOf(View text) {
+    return {text.size() > 0 ? toCellChar(text[0]) : char(0),
+            text.size() > 1 ? toCellChar(text[1]) : char(0)};
+}
+
 }  // namespace
 
 const DataImage::Cell& DataImage::cell(int address) const {
@@ -36,14 +43,8 @@ QLatin1String DataImage::view(int address) const {
     return QLatin1String(c.data(), c[0] == 0 ? 0 : c[1] == 0 ? 1 : 2);
 }
 
-void DataImage::set(int address, QStringView text) {
-    Cell& c = cell(address);
-    c[0] = text.size() > 0 ? toCellChar(text[0]) : 0;
-    c[1] = text.size() > 1 ? toCellChar(text[1]) : 0;
-}
+void DataImage::set(int address, QStringView text) { cell(address) = cellOf(text); }
 
-void DataImage::fill(QStringView text) {
-    const Cell value = {text.size() > 0 ? toCellChar(text[0]) : char(0),
-                        text.size() > 1 ? toCellChar(text[1]) : char(0)};
-    std::fill(cells_.begin(), cells_.end(), value);
-}
+void DataImage::set(int address, QLatin1StringView text) { cell(address) = cellOf(text); }
+
+void DataImage::fill(QStringView text) { std::fill(cells_.begin(), cells_.end(), cellOf(text)); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -23,6 +24,7 @@ public:
     // Replaces the cell whole. Characters outside Latin-1 cannot be held and become '?';
     // such a cell is never valid hexadecimal anyway.
     void set(int address, QStringView text);
+    void set(int address, QLatin1StringView text);
     bool isEmpty(int address) const { return cell(address)[0] == 0; }
     // Sets every cell to the same two characters ("FF" before a HEX load, "00" before a binary
     // one).

@@ -1,14 +1,38 @@
 #include "HexText.h"
 
 namespace {
-bool isHexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F') || (u >= u'a' && u <= u'f');
-}
+
+constexpr char kDigits[] = "0123456789ABCDEF";
+
 }  // namespace
 
-bool funHexCheck(const QString& text) { return text.size() == 1 && isHexDigit(text[0]); }
+bool funHexCheck(const QString& text) {
+    return text.size() == 1 && hexDigitValue(text[0].unicode()) >= 0;
+}
 
-bool isHexCell(QStringView cell) {
-    return cell.size() == 2 && isHexDigit(cell[0]) && isHexDigit(cell[1]);
+std::optional<int64_t> hexNumber(QStringView digits, int64_t ceiling) {
+    if (digits.isEmpty()) return std::nullopt;
+    for (QChar c : digits) {
+        if (hexDigitValue(c.unicode()) < 0) return std::nullopt;
+    }
+    int64_t value = 0;
+    for (QChar c : digits) {
+        value = value * 16 + hexDigitValue(c.unicode());
+        if (value > ceiling) break;
+    }
+    return value;
+}
+
+QString upperHex(int64_t value) { return QString::number(value, 16).toUpper(); }
+
+char* writeFixedHex(char* out, uint32_t value, int width) {
+    for (int shift = 4 * (width - 1); shift >= 0; shift -= 4) {
+        *out++ = kDigits[(value >> shift) & 0xF];
+    }
+    return out;
+}
+
+QString fixedHex(uint32_t value, int width) {
+    char digits[8];
+    return QString::fromLatin1(digits, writeFixedHex(digits, value, width) - digits);
 }

@@ -72,11 +72,15 @@ QStringList readAllLines(const QString& path) {
     return lines;
 }
 
-void writeLines(const QString& path, const QStringList& lines) {
+QByteArray encodeLines(const QStringList& lines) {
     QString text;
     for (const QString& line : lines) {
         text += line;
         text += QStringLiteral("\r\n");
     }
-    saveAtomically(path, encodeCp932(text));
+    return encodeCp932(text);
+}
+
+void writeLines(const QString& path, const QStringList& lines) {
+    saveAtomically(path, encodeLines(lines));
 }

@@ -53,6 +53,10 @@ private:
 // Every line of a file; throws ProgramError when it does not exist or cannot be read.
 QStringList readAllLines(const QString& path);
 
+// Every line followed by CR LF, in CP932. Throws ProgramError when a line holds a character
+// CP932 cannot.
+QByteArray encodeLines(const QStringList& lines);
+
 // Writes every line followed by CR LF, replacing the file only once all of it is on the disk.
 // Throws ProgramError when a line holds a character CP932 cannot (before anything is written) or
 // when the file cannot be written.

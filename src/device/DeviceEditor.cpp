@@ -1,6 +1,7 @@
 #include "DeviceEditor.h"
 
 #include "DeviceCatalogue.h"
+#include "HexText.h"
 #include "LineFile.h"
 #include "Numbers.h"
 #include "ProgramError.h"
@@ -17,9 +18,8 @@ uint8_t bitMask(int bit) { return static_cast<uint8_t>(1u << bit); }
 // Clearing a control-byte bit also clears bit 0, the read/write bit.
 uint8_t clearMask(int bit) { return static_cast<uint8_t>(~(bitMask(bit) | 0x01u)); }
 
-QString hexByte(uint8_t value, bool twoDigits) {
-    const QString digits = QString::number(value, 16).toUpper();
-    return QStringLiteral("0x") + (twoDigits ? digits.rightJustified(2, u'0') : digits);
+QString boxText(uint8_t value, bool twoDigits) {
+    return QStringLiteral("0x") + (twoDigits ? hexByte(value) : upperHex(value));
 }
 
 uint8_t byteOfBox(const QString& text) {
@@ -61,8 +61,8 @@ int cpuListPosition(const CpuChoices& choices) {
 }
 
 std::array<QString, 4> ConfigPreview::texts() const {
-    return {hexByte(dabLow, false), hexByte(dabHigh, false), hexByte(portA, true),
-            hexByte(portB, true)};
+    return {boxText(dabLow, false), boxText(dabHigh, false), boxText(portA, true),
+            boxText(portB, true)};
 }
 
 ConfigPreview ConfigPreview::fromTexts(const std::array<QString, 4>& texts) {

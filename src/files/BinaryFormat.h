@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -35,6 +36,13 @@ struct SaveResult {
 // is then left as it was.
 SaveResult save(const QString& path, const DataImage& image, const QString& endAddress);
 
+// Image addresses 0 to count - 1 as the file holds them; throws ProgramError as save does for a
+// cell that is not hexadecimal.
+QByteArray fileBytes(const DataImage& image, int32_t count);
+
+// The messages for a character of EndAddress that is not a hexadecimal digit: met by a save,
+// which then stops, or typed into the field, which then loses it.
 QString refusedEndAddressMessage(const QString& character);
+QString typedEndAddressMessage(const QString& character);
 
 }  // namespace BinaryFormat

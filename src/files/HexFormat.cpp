@@ -1,10 +1,13 @@
 #include "HexFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
+#include "AtomicSave.h"
 #include "CellBytes.h"
 #include "DataImage.h"
+#include "HexText.h"
 #include "LineFile.h"
 #include "MessageText.h"
 #include "ProgramError.h"
@@ -12,9 +15,6 @@
 namespace HexFormat {
 
 namespace {
-
-using CellBytes::hexByte;
-using CellBytes::hexDigit;
 
 constexpr qsizetype kDataStart = 9;  // ':' + count + address + type
 
@@ -24,29 +24,22 @@ LineResult rejected() { return {LineResult::Outcome::Rejected, 0, {}}; }
 // character, so both stop the load the same way.
 int headerField(QStringView line, qsizetype pos, qsizetype length) {
     const QStringView text = line.mid(pos, length);
-    int value = 0;
-    for (QChar c : text) {
-        const int digit = hexDigit(c);
-        if (digit < 0) throw ProgramError::typeMismatch(text.toString());
-        value = value * 16 + digit;
-    }
-    if (text.size() != length) throw ProgramError::typeMismatch(text.toString());
-    return value;
+    const std::optional<int64_t> value = hexNumber(text, 0xFFFF);
+    if (!value || text.size() != length) throw ProgramError::typeMismatch(text.toString());
+    return static_cast<int>(*value);
 }
 
 // The data field of an 02/04 record as one number, times the record's scale, as an offset.
 int32_t offsetFromData(QStringView data, int64_t scale) {
-    if (data.isEmpty()) throw ProgramError::typeMismatch(QString());
     constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
-    int64_t value = 0;
-    for (QChar c : data) {
-        value = value * 16 + hexDigit(c);  // the digits were checked with the checksum
-        if (value * scale > kMax) {
-            throw ProgramError::overflow(
-                QStringLiteral("アドレスオフセット 0x%1").arg(CellBytes::upperHex(value * scale)));
-        }
+    // The digits were checked with the checksum, so only an empty field has no value.
+    const std::optional<int64_t> value = hexNumber(data, kMax / scale);
+    if (!value) throw ProgramError::typeMismatch(QString());
+    if (*value * scale > kMax) {
+        throw ProgramError::overflow(
+            QStringLiteral("アドレスオフセット 0x%1").arg(upperHex(*value * scale)));
     }
-    return static_cast<int32_t>(value * scale);
+    return static_cast<int32_t>(*value * scale);
 }
 
 void storeData(QStringView line, int count, int64_t start, DataImage& image, LineResult& result) {
@@ -54,13 +47,13 @@ void storeData(QStringView line, int count, int64_t start, DataImage& image, Lin
     for (int j = 0; j < count; ++j, ++p) {
         if (p > kLastAddress) {
             throw ProgramError(QStringLiteral("アドレス 0x%1 はデーター領域(0～0x1FFFF)の外です。")
-                                   .arg(CellBytes::upperHex(p)));
+                                   .arg(upperHex(p)));
         }
         const QStringView cell = line.sliced(kDataStart + 2 * j, 2);
         const auto address = static_cast<int32_t>(p);
         // Stored as read, then checked, so the faulty cell shows in the image too.
         image.set(address, cell);
-        if (hexByte(cell, 0) < 0) {
+        if (cellByte(cell) < 0) {
             result = {LineResult::Outcome::BadCell, address, cell.toString()};
             return;
         }
@@ -111,18 +104,19 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
     int sum = count + (address >> 8) + (address & 0xFF) + type;
     qsizetype badPair = -1;
     for (int j = 0; j < count; ++j) {
-        const int value = hexByte(line, kDataStart + 2 * j);
+        const qsizetype pos = kDataStart + 2 * j;
+        const int value = hexPairValue(line[pos].unicode(), line[pos + 1].unicode());
         if (value >= 0) {
             sum += value;
         } else if (badPair < 0) {
-            badPair = kDataStart + 2 * j;
+            badPair = pos;
         }
     }
     if (badPair < 0) {
         const int computed = (256 - sum % 256) % 256;
         if (computed != checksum) {
             state.errorText = QStringLiteral("サムチェックエラー。計算値：0x%1 と合いません。")
-                                  .arg(CellBytes::upperHex(computed));
+                                  .arg(upperHex(computed));
             return rejected();
         }
     } else if (type != 0x00) {
@@ -184,24 +178,28 @@ LoadResult load(const QString& path, DataImage& image, HexComments& comments, Re
     return result;
 }
 
-namespace {
-
-void appendHex(QString& text, int value, int digits) {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
-        text += QChar(kDigits[(value >> shift) & 0xF]);
-    }
-}
-
-}  // namespace
-
 void save(const QString& path, const DataImage& image, const HexComments& comments,
           HexRecordType recordType) {
+    saveAtomically(path, fileBytes(image, comments, recordType));
+}
+
+QByteArray fileBytes(const DataImage& image, const HexComments& comments,
+                     HexRecordType recordType) {
     constexpr int kGroup = 16;
-    QStringList lines = comments.before;
-    lines.reserve(comments.before.size() + DataImage::Size / kGroup + 2 + comments.after.size());
+    constexpr int kLongestLine = 11 + 2 * kGroup + 2;  // a full record with its CR LF
+    // Records first: a cell that is not hexadecimal is reported before a comment the code page
+    // cannot hold, whatever the order in the file.
+    QByteArray records(qsizetype{DataImage::Size / kGroup + 2} * kLongestLine, Qt::Uninitialized);
+    char* out = records.data();
+    const auto endLine = [&out] {
+        *out++ = '\r';
+        *out++ = '\n';
+    };
+    const auto write = [&out](QLatin1StringView text) {
+        out = std::copy(text.begin(), text.end(), out);
+    };
     bool extendedWritten = false;
-    std::array<QLatin1String, kGroup> cells;
+    std::array<QLatin1StringView, kGroup> cells;
     std::array<uint8_t, kGroup> values{};
     for (int base = 0; base < DataImage::Size; base += kGroup) {
         int first = kGroup;
@@ -214,32 +212,31 @@ void save(const QString& path, const DataImage& image, const HexComments& commen
         }
         if (last < 0) continue;
 
+        if (base >= 0x10000 && !extendedWritten) {
+            extendedWritten = true;
+            write(recordType == HexRecordType::Int20bit ? QLatin1StringView(":020000021000EC")
+                                                        : QLatin1StringView(":020000040001F9"));
+            endLine();
+        }
         const int count = last - first + 1;
         const int address = (base + first) % 0x10000;
         int sum = count + (address >> 8) + (address & 0xFF);
-        QString record;
-        record.reserve(11 + 2 * kGroup);
-        record += u':';
-        appendHex(record, count, 2);
-        appendHex(record, address, 4);
-        record += QStringLiteral("00");
+        *out++ = ':';
+        out = writeFixedHex(out, count, 2);
+        out = writeFixedHex(out, address, 4);
+        out = writeFixedHex(out, 0x00, 2);
         for (int i = first; i <= last; ++i) {
-            // A never-loaded cell inside the span has no text of its own.
-            record += cells[i].isEmpty() ? QLatin1String("FF") : cells[i];
+            // Cells are written as they stand; a never-loaded one inside the span has no text.
+            write(cells[i].isEmpty() ? QLatin1StringView("FF") : cells[i]);
             sum += values[i];
         }
-        appendHex(record, (256 - sum % 256) % 256, 2);
-
-        if (base >= 0x10000 && !extendedWritten) {
-            extendedWritten = true;
-            lines << (recordType == HexRecordType::Int20bit ? QStringLiteral(":020000021000EC")
-                                                            : QStringLiteral(":020000040001F9"));
-        }
-        lines << record;
+        out = writeFixedHex(out, (256 - sum % 256) % 256, 2);
+        endLine();
     }
-    lines << QStringLiteral(":00000001FF");
-    lines << comments.after;
-    writeLines(path, lines);
+    write(QLatin1StringView(":00000001FF"));
+    endLine();
+    records.truncate(out - records.data());
+    return encodeLines(comments.before) + records + encodeLines(comments.after);
 }
 
 QString recordErrorMessage(const QString& fileName, const QString& errorText, int line) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -74,6 +75,8 @@ LoadResult load(const QString& path, DataImage& image, HexComments& comments, Re
 // left as it was.
 void save(const QString& path, const DataImage& image, const HexComments& comments,
           HexRecordType recordType);
+// The bytes save writes; throws ProgramError as save does for a cell or a comment.
+QByteArray fileBytes(const DataImage& image, const HexComments& comments, HexRecordType recordType);
 
 // The messages of a load, for the file name as the user gave it. After a BadCell the cell
 // message of the text format comes first, then the record error message with an empty reason.

@@ -1,7 +1,10 @@
 #include "TextFormat.h"
 
-#include <QStringList>
+#include <algorithm>
+#include <utility>
 
+#include "AtomicSave.h"
+#include "Cp932.h"
 #include "DataImage.h"
 #include "HexText.h"
 #include "LineFile.h"
@@ -28,21 +31,28 @@ LoadResult load(const QString& path, DataImage& image, LineEnds ends) {
     return {};
 }
 
-void save(const QString& path, const DataImage& image) {
-    QStringList lines;
-    lines.reserve(kLines);
-    for (int line = 0; line < kLines; ++line) {
-        QString text;
-        text.reserve(kLineLength);
-        for (int i = 0; i < kLineLength / 2; ++i) {
-            // A cell never loaded is written as the erased value, so the file always reads back.
-            const int32_t address = line * 16 + i;
-            text += image.isEmpty(address) ? QLatin1String("FF") : image.view(address);
+QByteArray fileBytes(const DataImage& image) {
+    QByteArray text(qsizetype{kLines} * (kLineLength + 2), Qt::Uninitialized);
+    char* out = text.data();
+    for (int32_t address = 0; address < DataImage::Size; ++address) {
+        // A cell never loaded is written as the erased value, so the file always reads back.
+        const QLatin1StringView cell = image.view(address);
+        if (cell.isEmpty()) {
+            *out++ = 'F';
+            *out++ = 'F';
+        } else {
+            out = std::copy(cell.begin(), cell.end(), out);
         }
-        lines << text;
+        if (address % 16 == 15) {
+            *out++ = '\r';
+            *out++ = '\n';
+        }
     }
-    writeLines(path, lines);
+    text.truncate(out - text.data());  // a one-character cell makes its line short
+    return latin1ToCp932(std::move(text));
 }
+
+void save(const QString& path, const DataImage& image) { saveAtomically(path, fileBytes(image)); }
 
 QString wrongLineLengthMessage(const QString& fileName, int line) {
     return messageLines({fileName + QStringLiteral(" ファイルの1行の文字数が"),

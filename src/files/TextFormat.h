@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 
@@ -29,6 +30,9 @@ LoadResult load(const QString& path, DataImage& image, LineEnds ends = LineEnds:
 
 // Writes all 8192 lines; throws ProgramError when the file cannot be written.
 void save(const QString& path, const DataImage& image);
+// The bytes save writes. Cells are written as they stand; throws ProgramError for a cell holding
+// a character CP932 cannot.
+QByteArray fileBytes(const DataImage& image);
 
 // The messages of a failed load, for the file name as the user gave it.
 QString wrongLineLengthMessage(const QString& fileName, int line);

@@ -72,13 +72,10 @@ std::array<uint8_t, ConfigLength> configFrame(const std::array<uint8_t, 4>& cont
 }
 
 uint8_t imageByte(const DataImage& image, int address) {
-    const QString cell = image.at(address);
-    if (!isHexCell(cell)) throw ProgramError::typeMismatch(cell);
-    const auto digit = [](QChar c) {
-        const int u = c.unicode();
-        return u <= '9' ? u - '0' : (u | 0x20) - 'a' + 10;
-    };
-    return static_cast<uint8_t>(digit(cell[0]) << 4 | digit(cell[1]));
+    const QLatin1StringView cell = image.view(address);
+    const int value = cellByte(cell);
+    if (value < 0) throw ProgramError::typeMismatch(QString(cell));
+    return static_cast<uint8_t>(value);
 }
 
 std::array<uint8_t, BlockSize> imageBlock(const DataImage& image, int address) {
@@ -96,12 +93,6 @@ QString operationName(int operation) {
         default:
             return QStringLiteral("Verify");
     }
-}
-
-QString hexByte(uint8_t value) {
-    static constexpr char digits[] = "0123456789ABCDEF";
-    const QChar pair[2] = {QLatin1Char(digits[value >> 4]), QLatin1Char(digits[value & 0x0F])};
-    return QString(pair, 2);
 }
 
 }  // namespace LinkFrames

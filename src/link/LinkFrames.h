@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 
+#include "HexText.h"
 #include "WindowsColour.h"
 
 class DataImage;
@@ -63,9 +64,6 @@ std::array<uint8_t, ConfigLength> configFrame(const std::array<uint8_t, 4>& cont
 // empty or malformed cell throws ProgramError rather than sending a made-up value to the chip.
 uint8_t imageByte(const DataImage& image, int address);
 std::array<uint8_t, BlockSize> imageBlock(const DataImage& image, int address);
-
-// Two upper-case digits, as READ stores bytes and the messages show them.
-QString hexByte(uint8_t value);
 
 // "Write", "Read" or "Verify", as the messages on the message line name the operation.
 QString operationName(int operation);

@@ -9,10 +9,9 @@ QString VerifyDifferences::text() const {
     const auto count = static_cast<qsizetype>(offsets.size());
     const QString counted = count == 1 ? QStringLiteral("(1 byte differs)")
                                        : QStringLiteral("(%1 bytes differ)").arg(count);
-    const QString address =
-        QString::number(firstAddress(), 16).toUpper().rightJustified(5, QLatin1Char('0'));
-    return QStringLiteral("0x") + address + QStringLiteral(": ") + firstImageByte +
-           QStringLiteral(" ≠ ") + LinkFrames::hexByte(firstChipByte) + QLatin1Char(' ') + counted;
+    return QStringLiteral("0x") + fixedHex(firstAddress(), 5) + QStringLiteral(": ") +
+           firstImageByte + QStringLiteral(" ≠ ") + hexByte(firstChipByte) + QLatin1Char(' ') +
+           counted;
 }
 
 VerifyDifferences compareWithImage(const DataImage& image, int32_t start,
@@ -24,11 +23,10 @@ VerifyDifferences compareWithImage(const DataImage& image, int32_t start,
         if (!found.any()) {
             const uint8_t value = LinkFrames::imageByte(image, address);
             if (value == chip[k]) continue;
-            found.firstImageByte = LinkFrames::hexByte(value);
+            found.firstImageByte = hexByte(value);
             found.firstChipByte = chip[k];
         } else {
-            const QString cell = image.at(address);
-            if (isHexCell(cell) && cell.toUInt(nullptr, 16) == chip[k]) continue;
+            if (cellByte(image.view(address)) == chip[k]) continue;
         }
         found.offsets.push_back(static_cast<int>(k));
     }

@@ -48,13 +48,8 @@ void FrmBase::txtLastCount_Change() {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QString c = text.mid(i, 1);
         if (funHexCheck(c)) continue;
-        dialogs_.showMessage(
-            messageLines(
-                {QStringLiteral("EndAddressデーターにエラーがあります。"),
-                 QStringLiteral("入力された【") + c + QStringLiteral("】の文字は不正です。"),
-                 QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。"),
-                 QStringLiteral("不正入力文字を削除します。")}),
-            QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
+        dialogs_.showMessage(BinaryFormat::typedEndAddressMessage(c),
+                             QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
         txtLastCount->setText(text.left(i));
         return;
     }

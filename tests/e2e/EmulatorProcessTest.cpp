@@ -64,7 +64,7 @@ TEST_F(EmulatorProcess, ReadsTheLoadedImageBackAndVerifiesIt) {
     ASSERT_TRUE(runToTheEnd(LinkFrames::Operation::Read));
     EXPECT_EQ(window_.messages.last(), QStringLiteral("All Read Completed"));
     for (int a : {0, 0xFF, 0x100, 0x3FF}) {
-        EXPECT_EQ(state_.Image.at(a), LinkFrames::hexByte(static_cast<uint8_t>(image[a]))) << a;
+        EXPECT_EQ(state_.Image.at(a), hexByte(static_cast<uint8_t>(image[a]))) << a;
     }
     ASSERT_TRUE(runToTheEnd(LinkFrames::Operation::Verify));
     EXPECT_EQ(window_.messages.last(), QStringLiteral("All Verify Completed"));
@@ -75,7 +75,7 @@ TEST_F(EmulatorProcess, WrittenBytesAreSavedByTheEmulatorOnExit) {
     const QString saved = folder_.filePath(QStringLiteral("after.bin"));
     startEmulator({"--save", saved});
     selectDevice(state_, window_, 2);
-    for (int a = 0; a < 512; ++a) state_.Image.set(a, LinkFrames::hexByte(static_cast<uint8_t>(a)));
+    for (int a = 0; a < 512; ++a) state_.Image.set(a, hexByte(static_cast<uint8_t>(a)));
     ASSERT_TRUE(runToTheEnd(LinkFrames::Operation::Write));
     EXPECT_EQ(window_.messages.last(), QStringLiteral("All Write Completed"));
 

@@ -223,7 +223,7 @@ TEST_F(Operation, VerifyMarksTheDifferingCellsUntilTheNextOperation) {
     auto* time = fx.control<QLabel>("lblTransferTime");
     EXPECT_TRUE(time->isVisible());
     EXPECT_EQ(time->text(), QStringLiteral("0x00012: %1 ≠ %2 (3 bytes differ)")
-                                .arg(image, LinkFrames::hexByte(board.memory()[0x12])));
+                                .arg(image, hexByte(board.memory()[0x12])));
     EXPECT_EQ(fx.state->Image.at(0x12), image);
 
     // Written and verified again: the marks go with the arming, and the message ends with the
