@@ -102,7 +102,17 @@ int codeOf(char16_t c) {
 
 }  // namespace
 
+namespace {
+
+// ASCII is the same in the code page, and most data files are nothing else.
+bool isAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; });
+}
+
+}  // namespace
+
 QString decodeCp932(QByteArrayView bytes) {
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     qsizetype n = 0;
@@ -139,6 +149,5 @@ QByteArray encodeCp932(QStringView text) {
 }
 
 QByteArray latin1ToCp932(QByteArray text) {
-    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](char c) { return c >= 0; });
-    return ascii ? text : encodeCp932(QString::fromLatin1(text));
+    return isAscii(text) ? text : encodeCp932(QString::fromLatin1(text));
 }

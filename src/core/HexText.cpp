@@ -1,11 +1,5 @@
 #include "HexText.h"
 
-namespace {
-
-constexpr char kDigits[] = "0123456789ABCDEF";
-
-}  // namespace
-
 bool funHexCheck(const QString& text) {
     return text.size() == 1 && hexDigitValue(text[0].unicode()) >= 0;
 }
@@ -24,13 +18,6 @@ std::optional<int64_t> hexNumber(QStringView digits, int64_t ceiling) {
 }
 
 QString upperHex(int64_t value) { return QString::number(value, 16).toUpper(); }
-
-char* writeFixedHex(char* out, uint32_t value, int width) {
-    for (int shift = 4 * (width - 1); shift >= 0; shift -= 4) {
-        *out++ = kDigits[(value >> shift) & 0xF];
-    }
-    return out;
-}
 
 QString fixedHex(uint32_t value, int width) {
     char digits[8];

@@ -50,4 +50,9 @@ QString fixedHex(uint32_t value, int width);
 // Two upper-case digits, as the program stores a byte it got from a chip or a binary file.
 inline QString hexByte(uint8_t value) { return fixedHex(value, 2); }
 // The digits of fixedHex written into a byte buffer, for the file writers; returns their end.
-char* writeFixedHex(char* out, uint32_t value, int width);
+inline char* writeFixedHex(char* out, uint32_t value, int width) {
+    for (int shift = 4 * (width - 1); shift >= 0; shift -= 4) {
+        *out++ = "0123456789ABCDEF"[(value >> shift) & 0xF];
+    }
+    return out;
+}

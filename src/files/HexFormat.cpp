@@ -1,6 +1,5 @@
 #include "HexFormat.h"
 
-#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -24,9 +23,14 @@ LineResult rejected() { return {LineResult::Outcome::Rejected, 0, {}}; }
 // character, so both stop the load the same way.
 int headerField(QStringView line, qsizetype pos, qsizetype length) {
     const QStringView text = line.mid(pos, length);
-    const std::optional<int64_t> value = hexNumber(text, 0xFFFF);
-    if (!value || text.size() != length) throw ProgramError::typeMismatch(text.toString());
-    return static_cast<int>(*value);
+    int value = 0;
+    for (qsizetype i = 0; i < length; i += 2) {
+        const int byte =
+            i + 1 < text.size() ? hexPairValue(text[i].unicode(), text[i + 1].unicode()) : -1;
+        if (byte < 0) throw ProgramError::typeMismatch(text.toString());
+        value = value << 8 | byte;
+    }
+    return value;
 }
 
 // The data field of an 02/04 record as one number, times the record's scale, as an offset.
@@ -196,7 +200,7 @@ QByteArray fileBytes(const DataImage& image, const HexComments& comments,
         *out++ = '\n';
     };
     const auto write = [&out](QLatin1StringView text) {
-        out = std::copy(text.begin(), text.end(), out);
+        for (const char c : text) *out++ = c;
     };
     bool extendedWritten = false;
     std::array<QLatin1StringView, kGroup> cells;

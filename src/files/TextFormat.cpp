@@ -1,6 +1,5 @@
 #include "TextFormat.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "AtomicSave.h"
@@ -37,12 +36,7 @@ QByteArray fileBytes(const DataImage& image) {
     for (int32_t address = 0; address < DataImage::Size; ++address) {
         // A cell never loaded is written as the erased value, so the file always reads back.
         const QLatin1StringView cell = image.view(address);
-        if (cell.isEmpty()) {
-            *out++ = 'F';
-            *out++ = 'F';
-        } else {
-            out = std::copy(cell.begin(), cell.end(), out);
-        }
+        for (const char c : cell.isEmpty() ? QLatin1StringView("FF") : cell) *out++ = c;
         if (address % 16 == 15) {
             *out++ = '\r';
             *out++ = '\n';

@@ -42,6 +42,9 @@ TEST(Cp932, CharactersAreWrittenAsWindowsWritesThem) {
         SCOPED_TRACE(c.text.toStdString());
         EXPECT_EQ(encodeCp932(c.text), c.bytes);
     }
+    // Text held as Latin-1 goes through the same table once it is more than ASCII.
+    EXPECT_EQ(latin1ToCp932("A\xA2\xAC"), QByteArray("A\x81\x91\x81\xCA"));
+    EXPECT_THROW(latin1ToCp932("caf\xE9"), ProgramError);
 }
 
 TEST(Cp932, OtherCharactersAreRefusedByName) {

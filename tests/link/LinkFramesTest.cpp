@@ -70,8 +70,6 @@ TEST(LinkFrames, ImageCellsConvertOnlyWhenTwoHexDigits) {
     }
     EXPECT_THROW(imageBlock(image, 0), ProgramError);
     EXPECT_THROW(imageByte(image, DataImage::Size), ProgramError);
-    EXPECT_EQ(hexByte(0x0A), QStringLiteral("0A"));
-    EXPECT_EQ(hexByte(0xFE), QStringLiteral("FE"));
 }
 
 }  // namespace
