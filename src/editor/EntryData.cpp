@@ -9,7 +9,7 @@
 QString funCodehexChange(const QString& text, const CodeTable& codeTable) {
     for (int i = 0; i < 256; ++i) {
         if (codeTable[static_cast<std::size_t>(i)] == text) {
-            return QString::number(i, 16).toUpper();
+            return upperHex(i);
         }
     }
     return QStringLiteral("fff");

@@ -53,8 +53,8 @@ void FrmBase::subBlockDisplay() {
         const int32_t a = blockStart + i;
         const QString cell = s.Image.at(a);
         // A cell that is not a byte (unset, or damaged in a file) shows as it stands.
-        const QString shown =
-            hexDisplay || !isHexCell(cell) ? cell : s.CodeTable[cell.toUInt(nullptr, 16)];
+        const int byte = cellByte(cell);
+        const QString shown = hexDisplay || byte < 0 ? cell : s.CodeTable[byte];
         QLineEdit* box = txtData[static_cast<std::size_t>(i)];
         if (box->text() != shown) box->setText(shown);
         setTextColour(box, s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)]

@@ -19,6 +19,7 @@
 #include "FailureReport.h"
 #include "FileTypeRule.h"
 #include "FrmBase.h"
+#include "HexText.h"
 #include "MessageText.h"
 #include "Numbers.h"
 #include "PortFailureText.h"
@@ -134,7 +135,7 @@ void FrmBase::subSetup() {
         },
         [&] {
             for (int i = 0; i < 16; ++i) {
-                lblYokoAddress[i]->setText(QString::number(i, 16).toUpper());
+                lblYokoAddress[i]->setText(upperHex(i));
                 setTextColour(lblTateAddress[i], s.ColorTable[Colour::AddressNormal]);
                 setTextColour(lblYokoAddress[i], s.ColorTable[Colour::AddressNormal]);
             }
