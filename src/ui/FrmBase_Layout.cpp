@@ -21,6 +21,7 @@
 #include "ControlNames.h"
 #include "FrmBase.h"
 #include "GridCell.h"
+#include "GridCellFaces.h"
 #include "LabelSlot.h"
 
 namespace {
@@ -310,8 +311,9 @@ QWidget* FrmBase::buildGrid() {
         lblTateAddress[row] = label;
         layout->addWidget(label, static_cast<int>(row) + 1, 0);
     }
+    auto* faces = new GridCellFaces(grid);
     for (std::size_t i = 0; i < txtData.size(); ++i) {
-        auto* cell = named(new GridCell(grid), indexedName("txtData", i));
+        auto* cell = named(new GridCell(grid, *faces), indexedName("txtData", i));
         cell->setReadOnly(true);
         cell->setMaxLength(2);
         cell->setAlignment(Qt::AlignCenter);

@@ -1,17 +1,30 @@
 #include "GridCell.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-GridCell::GridCell(QWidget* parent) : QLineEdit(parent) {
+#include "GridCellFaces.h"
+
+GridCell::GridCell(QWidget* parent, GridCellFaces& faces) : QLineEdit(parent), faces_(faces) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void GridCell::paintEvent(QPaintEvent* event) {
-    {
-        // What the window would have painted under the rounded corners of the frame.
-        QPainter painter(this);
-        painter.fillRect(event->rect(), parentWidget()->palette().color(QPalette::Window));
+    if (hasFocus() || hasSelectedText() || underMouse()) {
+        {
+            QPainter painter(this);
+            painter.fillRect(event->rect(), cornerColour());
+        }
+        QLineEdit::paintEvent(event);
+        return;
     }
-    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, faces_.faceOf(*this));
+}
+
+void GridCell::changeEvent(QEvent* event) {
+    // The faces know the cells' colours and text but not their font or style.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) faces_.clear();
+    QLineEdit::changeEvent(event);
 }

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QCache>
+#include <QHashFunctions>
+#include <QLineEdit>
+#include <QObject>
+#include <QPixmap>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+
+class GridCell;
+
+// The looks of the grid's cells, drawn once and shared by all of them. A cell at rest looks like
+// any other showing the same text in the same colours, and a block change sets 256 of them at
+// once: copying a picture made earlier is many times cheaper than laying out the frame and text.
+// The pictures are drawn by a line edit kept hidden for the purpose, so they are what the cell
+// itself would paint.
+class GridCellFaces final : public QObject {
+public:
+    // Made by the grid, and gone with it.
+    explicit GridCellFaces(QObject* grid);
+
+    // The cell as it would paint itself, corners included, in its state of now.
+    const QPixmap& faceOf(const GridCell& cell);
+    void clear() { faces_.clear(); }
+
+private:
+    struct Key {
+        QString text;
+        QRgb textColour;
+        QRgb backColour;
+        QRgb frameColour;
+        QRgb cornerColour;
+        QSize size;
+        qreal pixelRatio;
+        bool enabled;
+        bool active;
+        friend bool operator==(const Key&, const Key&) = default;
+        friend size_t qHash(const Key& key, size_t seed = 0) {
+            return qHashMulti(seed, key.text, key.textColour, key.backColour, key.frameColour,
+                              key.cornerColour, key.size.width(), key.size.height(),
+                              key.pixelRatio, key.enabled, key.active);
+        }
+    };
+
+    QPixmap draw(const GridCell& cell, const Key& key);
+
+    // A text, its colours and the size: a few thousand at most, a few kilobytes each.
+    QCache<Key, QPixmap> faces_{8 << 20};
+    QLineEdit stamp_;
+    qint64 appPalette_ = 0;
+};
