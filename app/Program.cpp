@@ -1,35 +1,15 @@
 #include "Program.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 #include <QTimer>
 #include <memory>
 
 #include "FrmBase.h"
+#include "JapaneseFont.h"
 #include "ProgramLocation.h"
 #include "ProgramState.h"
 #include "QtDialogs.h"
 #include "QtSerialPort.h"
-
-namespace {
-
-// The window was designed in a Japanese gothic face; use the first one installed.
-void useJapaneseGothicFont(QApplication& app) {
-    const QStringList families = QFontDatabase::families();
-    for (const char* candidate : {"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "TakaoGothic",
-                                  "MS Gothic", "VL Gothic"}) {
-        const QString family = QString::fromLatin1(candidate);
-        if (families.contains(family)) {
-            QFont font(family);
-            font.setPointSize(9);
-            app.setFont(font);
-            return;
-        }
-    }
-}
-
-}  // namespace
 
 int runProgram(int argc, char** argv, const std::function<void()>& afterShown) {
     QApplication app(argc, argv);

@@ -1,6 +1,7 @@
 // One block change in the main window's grid: the user moves the block bar and the event loop
-// lays out and paints what changed. The real main window on the sample settings, offscreen, with
-// an image whose every block differs (as after reading a whole chip).
+// lays out and paints what changed. The real main window on the sample settings and in the
+// program's font, offscreen, with an image whose every block differs (as after reading a whole
+// chip).
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <QScrollBar>
 #include <random>
 
+#include "JapaneseFont.h"
 #include "LinkFrames.h"
 #include "ProgramFolder.h"
 
@@ -38,6 +40,7 @@ BENCHMARK(BlockChange)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    useJapaneseGothicFont(app);  // the cells' texts in the face the program shows them in
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

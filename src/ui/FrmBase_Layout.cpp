@@ -22,6 +22,7 @@
 #include "FrmBase.h"
 #include "GridCell.h"
 #include "GridCellFaces.h"
+#include "UnshapedFont.h"
 #include "LabelSlot.h"
 
 namespace {
@@ -283,6 +284,7 @@ QWidget* FrmBase::buildFilePage() {
 
 QWidget* FrmBase::buildGrid() {
     auto* grid = named(new QWidget(this), QStringLiteral("grdData"));
+    grid->setFont(unshapedWhereAlike(grid->font()));
     auto* layout = new QGridLayout(grid);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setHorizontalSpacing(1);
