@@ -66,31 +66,52 @@ QColor toQColor(int32_t windowsColour) {
                   WindowsColour::blue(value));
 }
 
-void setTextColour(QWidget* widget, int32_t windowsColour) {
-    const QColor colour = toQColor(windowsColour);
-    QPalette palette = widget->palette();
+namespace {
+
+// Each puts one colour into a palette and tells whether that changed it: a widget spared a
+// palette change is spared its change event and repaint.
+bool putTextColour(QPalette& palette, const QColor& colour, bool isButton) {
     if (palette.color(QPalette::WindowText) == colour && palette.color(QPalette::Text) == colour &&
         palette.isBrushSet(QPalette::Active, QPalette::WindowText)) {
-        return;  // unchanged: spare the widget a palette change event
+        return false;
     }
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);
     // Push buttons draw their caption in ButtonText; a frame must not hand that on to the buttons
     // inside it.
-    if (widget->inherits("QPushButton")) palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
+    if (isButton) palette.setColor(QPalette::ButtonText, colour);
+    return true;
 }
 
-void setBackColour(QWidget* widget, int32_t windowsColour) {
-    const QColor colour = toQColor(windowsColour);
-    QPalette palette = widget->palette();
+bool putBackColour(QPalette& palette, const QColor& colour) {
     if (palette.color(QPalette::Base) == colour &&
         palette.isBrushSet(QPalette::Active, QPalette::Base)) {
-        return;
+        return false;
     }
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
+    return true;
+}
+
+}  // namespace
+
+void setTextColour(QWidget* widget, int32_t windowsColour) {
+    QPalette palette = widget->palette();
+    if (putTextColour(palette, toQColor(windowsColour), widget->inherits("QPushButton"))) {
+        widget->setPalette(palette);
+    }
+}
+
+void setBackColour(QWidget* widget, int32_t windowsColour) {
+    QPalette palette = widget->palette();
+    if (putBackColour(palette, toQColor(windowsColour))) widget->setPalette(palette);
+}
+
+void setColours(QWidget* widget, int32_t textColour, int32_t backColour) {
+    QPalette palette = widget->palette();
+    const bool newText =
+        putTextColour(palette, toQColor(textColour), widget->inherits("QPushButton"));
+    if (putBackColour(palette, toQColor(backColour)) || newText) widget->setPalette(palette);
 }
 
 QColor textColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }

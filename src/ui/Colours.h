@@ -12,5 +12,7 @@ QColor toQColor(int32_t windowsColour);
 void setTextColour(QWidget* widget, int32_t windowsColour);
 // Background of text boxes and labels.
 void setBackColour(QWidget* widget, int32_t windowsColour);
+// Both at once, in one palette change (the grid's cells take both at every block).
+void setColours(QWidget* widget, int32_t textColour, int32_t backColour);
 QColor textColour(const QWidget* widget);
 QColor backColour(const QWidget* widget);

@@ -57,10 +57,10 @@ void FrmBase::subBlockDisplay() {
         const QString shown = hexDisplay || byte < 0 ? cell : s.CodeTable[byte];
         QLineEdit* box = txtData[static_cast<std::size_t>(i)];
         if (box->text() != shown) box->setText(shown);
-        setTextColour(box, s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)]
-                                            ? Colour::DataMarked
-                                            : Colour::DataNormal]);
-        setBackColour(box, background[static_cast<std::size_t>(i)]);
+        setColours(box,
+                   s.ColorTable[s.EditMarks[static_cast<std::size_t>(a)] ? Colour::DataMarked
+                                                                         : Colour::DataNormal],
+                   background[static_cast<std::size_t>(i)]);
     }
 }
 

@@ -20,10 +20,15 @@ TEST(Colours, TopBitNamesASystemColour) {
     EXPECT_EQ(toQColor(static_cast<int32_t>(0x80000005u)), palette.color(QPalette::Base));
 }
 
-TEST(Colours, TextAndBackgroundAreSetApart) {
+TEST(Colours, TextAndBackgroundAreSetApartOrTogether) {
     QLabel label;
     setTextColour(&label, 255);
     setBackColour(&label, 0xFF0000);
     EXPECT_EQ(textColour(&label), QColor(255, 0, 0));
     EXPECT_EQ(backColour(&label), QColor(0, 0, 255));
+    // Together, each is set also when the other is already there.
+    setColours(&label, 0x00FF00, 0xFF0000);
+    setColours(&label, 0x00FF00, 0x0000FF);
+    EXPECT_EQ(textColour(&label), QColor(0, 255, 0));
+    EXPECT_EQ(backColour(&label), QColor(255, 0, 0));
 }
