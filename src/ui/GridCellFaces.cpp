@@ -14,11 +14,14 @@ QPalette::ColorGroup groupDrawn(const QWidget& widget) {
 
 }  // namespace
 
-GridCellFaces::GridCellFaces(QObject* grid) : QObject(grid) { stamp_.setAttribute(Qt::WA_DontShowOnScreen); }
+GridCellFaces::GridCellFaces(QObject* grid) : QObject(grid) {
+    stamp_.setAttribute(Qt::WA_DontShowOnScreen);
+}
 
-const QPixmap& GridCellFaces::faceOf(const GridCell& cell) {
+QPixmap GridCellFaces::faceOf(const GridCell& cell) {
     // The roles the cells do not set come from the application's palette.
-    if (const qint64 appPalette = QGuiApplication::palette().cacheKey(); appPalette != appPalette_) {
+    if (const qint64 appPalette = QGuiApplication::palette().cacheKey();
+        appPalette != appPalette_) {
         faces_.clear();
         appPalette_ = appPalette;
     }
@@ -34,10 +37,10 @@ const QPixmap& GridCellFaces::faceOf(const GridCell& cell) {
             cell.isEnabled(),
             cell.isActiveWindow()};
     if (const QPixmap* face = faces_.object(key)) return *face;
-    auto* face = new QPixmap(draw(cell, key));
-    const qsizetype cost = qsizetype(face->width()) * face->height() * face->depth() / 8;
-    faces_.insert(key, face, cost);
-    return *face;
+    const QPixmap face = draw(cell, key);
+    faces_.insert(key, new QPixmap(face),
+                  qsizetype(face.width()) * face.height() * face.depth() / 8);
+    return face;
 }
 
 QPixmap GridCellFaces::draw(const GridCell& cell, const Key& key) {

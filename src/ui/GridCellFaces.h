@@ -22,15 +22,16 @@ public:
     explicit GridCellFaces(QObject* grid);
 
     // The cell as it would paint itself, corners included, in its state of now.
-    const QPixmap& faceOf(const GridCell& cell);
+    QPixmap faceOf(const GridCell& cell);
     void clear() { faces_.clear(); }
 
 private:
+    // What tells the cells' looks apart; they share their alignment, margins and frame.
     struct Key {
         QString text;
         QRgb textColour;
         QRgb backColour;
-        QRgb frameColour;
+        QRgb frameColour;  // the window colour of the cell's palette, which the frame is drawn from
         QRgb cornerColour;
         QSize size;
         qreal pixelRatio;
@@ -39,8 +40,8 @@ private:
         friend bool operator==(const Key&, const Key&) = default;
         friend size_t qHash(const Key& key, size_t seed = 0) {
             return qHashMulti(seed, key.text, key.textColour, key.backColour, key.frameColour,
-                              key.cornerColour, key.size.width(), key.size.height(),
-                              key.pixelRatio, key.enabled, key.active);
+                              key.cornerColour, key.size.width(), key.size.height(), key.pixelRatio,
+                              key.enabled, key.active);
         }
     };
 

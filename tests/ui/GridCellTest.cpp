@@ -42,15 +42,14 @@ TEST(GridCell, AtRestPaintsWhatALineEditPaints) {
     }
     reference.move(40, 0);
     const auto same = [&] {
-        return window.grab(cell.geometry()).toImage() == window.grab(reference.geometry()).toImage();
+        return window.grab(cell.geometry()).toImage() ==
+               window.grab(reference.geometry()).toImage();
     };
 
     const Look looks[] = {
-        {"3F", Qt::black, Qt::white},
-        {"3F", Qt::blue, Qt::white},   // a new text colour alone
-        {"3F", Qt::blue, Qt::yellow},  // a new background alone
-        {"", Qt::black, Qt::white},
-        {"ｱ", Qt::red, Qt::cyan},
+        {"3F", Qt::black, Qt::white}, {"3F", Qt::blue, Qt::white},  // a new text colour alone
+        {"3F", Qt::blue, Qt::yellow},                               // a new background alone
+        {"", Qt::black, Qt::white},   {"ｱ", Qt::red, Qt::cyan},
     };
     for (const Look& look : looks) {
         show(cell, look);
