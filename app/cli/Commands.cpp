@@ -217,8 +217,9 @@ int read(const CliOptions& options) {
     Board board(options);
     board.connect().run(Operation::Read, board.range);
     // Only what was read goes out; the rest of the image is empty and written as erased.
+    // What was read exists nowhere else: the file is on the disk before the command ends.
     saveImage(options.output, format, board.state->Image, {},
-              addressesOf(board.range, *board.state).second);
+              addressesOf(board.range, *board.state).second, SaveSync::ToDisk);
     return ExitCode::Done;
 }
 
@@ -283,7 +284,9 @@ int convert(const CliOptions& options) {
     const int32_t binaryBytes = format != FileFormat::Binary ? 0
                                 : origin.binaryBytes       ? *origin.binaryBytes
                                                            : extentOf(image);
-    saveImage(out, format, image, origin, binaryBytes);
+    // The input stays on the disk, so a file lost to a power cut can be made again; waiting for
+    // the disk would cost more than the conversion.
+    saveImage(out, format, image, origin, binaryBytes, SaveSync::CacheOnly);
     return ExitCode::Done;
 }
 

@@ -1,8 +1,5 @@
 #include "ImageFiles.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "AtomicSave.h"
 #include "BinaryFormat.h"
 #include "CliFailure.h"
@@ -47,19 +44,18 @@ ImageOrigin loadHex(const QString& path, DataImage& image) {
     return origin;
 }
 
-void saveToFile(const QString& path, FileFormat format, const DataImage& image,
-                const ImageOrigin& origin, int32_t binaryBytes) {
+// The file's bytes, as the window's writers make them.
+QByteArray fileBytes(FileFormat format, const DataImage& image, const ImageOrigin& origin,
+                     int32_t binaryBytes) {
     switch (format) {
         case FileFormat::Text:
-            return TextFormat::save(path, image);
+            return TextFormat::fileBytes(image);
         case FileFormat::Hex:
-            return HexFormat::save(path, image, origin.comments, origin.recordType);
+            return HexFormat::fileBytes(image, origin.comments, origin.recordType);
         case FileFormat::Binary:
-            // The binary writer always writes address 0; an image with no data is an empty file.
-            if (binaryBytes <= 0) return saveAtomically(path, {});
-            BinaryFormat::save(path, image, QString::number(binaryBytes - 1, 16));
-            return;
+            break;
     }
+    return BinaryFormat::fileBytes(image, binaryBytes);
 }
 
 }  // namespace
@@ -90,21 +86,14 @@ ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image) 
 }
 
 void saveImage(const QString& path, FileFormat format, const DataImage& image,
-               const ImageOrigin& origin, int32_t binaryBytes) {
+               const ImageOrigin& origin, int32_t binaryBytes, SaveSync sync) {
     try {
-        if (path != QStringLiteral("-")) {
-            return saveToFile(path, format, image, origin, binaryBytes);
+        const QByteArray bytes = fileBytes(format, image, origin, binaryBytes);
+        if (path == QStringLiteral("-")) {
+            printData(bytes);
+        } else {
+            saveAtomically(path, bytes, sync);
         }
-        // The writers replace a file whole; standard output gets the finished file's bytes.
-        const QTemporaryDir folder;
-        const QString temporary = folder.filePath(QStringLiteral("image"));
-        if (!folder.isValid()) throw ProgramError::cannotWrite(temporary, folder.errorString());
-        saveToFile(temporary, format, image, origin, binaryBytes);
-        QFile file(temporary);
-        if (!file.open(QIODevice::ReadOnly)) {
-            throw ProgramError::cannotOpen(temporary, file.errorString());
-        }
-        printData(file.readAll());
     } catch (const ProgramError& error) {
         fileFailure(error.description());
     }
@@ -113,8 +102,10 @@ void saveImage(const QString& path, FileFormat format, const DataImage& image,
 int32_t extentOf(const DataImage& image) {
     for (int32_t address = DataImage::Size - 1; address >= 0; --address) {
         // An empty cell was never loaded and is written as FF.
-        const QString cell = image.at(address);
-        if (!cell.isEmpty() && cell.compare(u"FF", Qt::CaseInsensitive) != 0) return address + 1;
+        const QLatin1String cell = image.view(address);
+        if (!cell.isEmpty() && cell.compare(QLatin1String("FF"), Qt::CaseInsensitive) != 0) {
+            return address + 1;
+        }
     }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "AtomicSave.h"
 #include "CliOptions.h"
 #include "HexFormat.h"
 
@@ -25,10 +26,11 @@ FileFormat formatOf(const QString& path, std::optional<FileFormat> chosen);
 // file read FF, as those no HEX record covers.
 ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image);
 
-// Writes the image with the window's writers (lines end in CR LF). A binary file holds addresses
-// 0 to binaryBytes - 1. "-" writes to standard output. Throws CliFailure (ExitCode::File).
+// Writes the image as the window's writers do (lines end in CR LF), replacing the file whole with
+// the sync asked for. A binary file holds addresses 0 to binaryBytes - 1. "-" writes to standard
+// output. Throws CliFailure (ExitCode::File).
 void saveImage(const QString& path, FileFormat format, const DataImage& image,
-               const ImageOrigin& origin, int32_t binaryBytes);
+               const ImageOrigin& origin, int32_t binaryBytes, SaveSync sync);
 
 // One past the last address that is not FF; 0 when the whole image is erased.
 int32_t extentOf(const DataImage& image);

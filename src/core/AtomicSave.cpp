@@ -1,7 +1,11 @@
 #include "AtomicSave.h"
 
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <cerrno>
+#include <filesystem>
 #include <system_error>
 #include <utility>
 
@@ -44,9 +48,8 @@ QString reasonFor(int code, const QFileDevice& file) {
     return file.errorString();
 }
 
-}  // namespace
-
-void saveAtomically(const QString& path, QByteArrayView bytes) {
+// The synced save: QSaveFile writes a temporary file, syncs it and renames it over the old one.
+void saveToDisk(const QString& path, QByteArrayView bytes) {
     QSaveFile file(path);
     const auto failed = [&] { return ProgramError::cannotWrite(path, reasonFor(errno, file)); };
     errno = 0;
@@ -58,4 +61,60 @@ void saveAtomically(const QString& path, QByteArrayView bytes) {
         throw failed();
     }
     if (!file.commit()) throw failed();
+}
+
+std::filesystem::path filesystemPath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+// The same replacement without the sync, which QSaveFile always makes: a new file beside the
+// target (created as any new file is, so the umask applies), renamed over it once written whole.
+void saveToCache(const QString& path, QByteArrayView bytes) {
+    const QFileInfo link(path);
+    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
+    const QFileInfo old(target);
+    // The rename would replace a read-only file; QSaveFile refuses it, and so does this.
+    if (old.exists() && !old.isWritable()) {
+        throw ProgramError::cannotWrite(
+            path, reasonFor(static_cast<int>(std::errc::permission_denied), QFile()));
+    }
+    QFile file;
+    const auto failed = [&](int code) {
+        return ProgramError::cannotWrite(path, reasonFor(code, file));
+    };
+    for (int attempt = 1;; ++attempt) {
+        file.setFileName(target + QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(),
+                                                            8, 16, QLatin1Char('0')));
+        errno = 0;
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) break;
+        const int code = errno;
+        if (!QFileInfo::exists(file.fileName()) || attempt == 10) throw failed(code);
+    }
+    // QFile::remove() keeps a file whose close failed; this one must go whatever happened.
+    auto removeTemporary = qScopeGuard([&] {
+        file.close();
+        QFile::remove(file.fileName());
+    });
+    errno = 0;
+    if ((old.exists() && !file.setPermissions(old.permissions())) ||
+        file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
+        throw failed(errno);
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) throw failed(errno);
+    std::error_code error;
+    std::filesystem::rename(filesystemPath(file.fileName()), filesystemPath(target), error);
+    if (error) throw failed(error.default_error_condition().value());
+    removeTemporary.dismiss();
+}
+
+}  // namespace
+
+void saveAtomically(const QString& path, QByteArrayView bytes, SaveSync sync) {
+    if (sync == SaveSync::ToDisk) return saveToDisk(path, bytes);
+    saveToCache(path, bytes);
 }

@@ -3,7 +3,15 @@
 #include <QByteArrayView>
 #include <QString>
 
-// Replaces the file at `path` with `bytes` through a temporary file beside it. The previous file
-// stays byte for byte unless the new one was written whole and reached the disk, so a save that
-// returns has really been made. Throws ProgramError saying why, in the user's language.
-void saveAtomically(const QString& path, QByteArrayView bytes);
+// How far a save goes before it returns. Either way the new file replaces the old one whole, so
+// a failed or interrupted save leaves the previous file byte for byte.
+//  - ToDisk: the new file's data reached the disk before the replacement; a power cut keeps it.
+//  - CacheOnly: the data may still wait in the system's cache, and a power cut soon after may lose
+//    the new file. For a file that can be made again from a source still on disk; it spares the
+//    wait for the disk, which costs more than the whole save of an image.
+enum class SaveSync { ToDisk, CacheOnly };
+
+// Replaces the file at `path` with `bytes` through a temporary file beside it; a link is followed
+// and an existing file's permissions are kept. Throws ProgramError saying why, in the user's
+// language.
+void saveAtomically(const QString& path, QByteArrayView bytes, SaveSync sync = SaveSync::ToDisk);

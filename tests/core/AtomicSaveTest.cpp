@@ -42,6 +42,8 @@ TEST(AtomicSave, AWriteTheFileSystemRefusesKeepsThePreviousFile) {
     } cases[] = {
         {"buffered", [](const QString& p) { saveAtomically(p, QByteArray(256, 'x')); }},
         {"beyond any buffer", [](const QString& p) { saveAtomically(p, QByteArray(100000, 'x')); }},
+        {"without sync",
+         [](const QString& p) { saveAtomically(p, QByteArray(256, 'x'), SaveSync::CacheOnly); }},
         {"lines", [](const QString& p) { writeLines(p, QStringList(20, "0123456789")); }},
     };
     for (const auto& c : cases) {
@@ -56,6 +58,42 @@ TEST(AtomicSave, AWriteTheFileSystemRefusesKeepsThePreviousFile) {
             },
             QStringLiteral("ファイルが大きすぎます"));
     }
+}
+
+// The save without sync replaces files as QSaveFile does: a new file gets the permissions any new
+// file gets, an old one keeps its own, a link keeps pointing at its file, now replaced, and a
+// refusal says the same.
+TEST(AtomicSave, BothSyncsReplaceFilesAlike) {
+    const auto permissions = [](const QString& path) {
+        return QString::number(QFileInfo(path).permissions().toInt(), 16);
+    };
+    const auto outcome = [&](SaveSync sync) {
+        TempFolder folder;
+        folder.writeBytes("plain", {});
+        folder.writeBytes("old", kPrevious);
+        QFile::setPermissions(folder.path("old"), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ReadUser | QFile::WriteUser);
+        folder.writeBytes("linked", kPrevious);
+        QFile::link(folder.path("linked"), folder.path("link"));
+        QStringList seen{permissions(folder.path("plain"))};
+        for (const char* name : {"new", "old", "link", "none/new"}) {
+            try {
+                saveAtomically(folder.path(name), "new\r\n", sync);
+                const QFileInfo saved(folder.path(name));
+                seen << name + (u' ' + permissions(saved.filePath())) + u' ' +
+                            saved.symLinkTarget();
+            } catch (const ProgramError& error) {
+                seen << error.description();
+            }
+        }
+        seen << folder.readBytes("linked") << QDir(folder.path()).entryList(QDir::Files).join(' ');
+        return seen.replaceInStrings(folder.path(), "");
+    };
+    const QStringList synced = outcome(SaveSync::ToDisk);
+    EXPECT_EQ(outcome(SaveSync::CacheOnly), synced);
+    EXPECT_EQ(synced[1].section(' ', 1, 1), synced[0]);  // the new file's permissions
+    EXPECT_EQ(synced[5], "new\r\n");
+    EXPECT_EQ(synced[6], "link linked new old plain");  // no temporary file left behind
 }
 
 // The case users meet: a disk with no room left. Needs a tiny file system of its own, which only
