@@ -5,9 +5,12 @@ processes against objcopy (binutils) and srec_cat (srecord) on the same files.
 Every tool converts the same random image (fixed seed) and the same HEX file (written by objcopy).
 The runs go round-robin, so a change of load on the machine reaches every tool alike. The script
 prints the median wall time and the median CPU time (user + system) of each tool and the ratio of
-tavelin-cli to each other tool; the goal is a ratio of at most 1.0.
+tavelin-cli to each other tool; the goal is a ratio of at most 1.0. Beside them it times the floor
+under any tavelin-cli command, a process that only loads Qt Core (bench/minimal_core_probe.cpp),
+when that is built.
 
     bench/convert_time.py [--runs N] [--cli build/program/tavelin-cli]
+                          [--floor build/bench/minimal_core_probe]
 """
 import argparse
 import os
@@ -23,9 +26,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SIZE = 128 * 1024
 
 
-def commands(cli, folder):
+def commands(cli, floor, folder):
     f = lambda name: os.path.join(folder, name)
-    return {
+    directions = {
         "bin->HEX": {
             "tavelin-cli": [cli, "convert", f("image.bin"), f("cli.hex")],
             "objcopy": ["objcopy", "-I", "binary", "-O", "ihex", f("image.bin"), f("objcopy.hex")],
@@ -37,6 +40,10 @@ def commands(cli, folder):
             "srec_cat": ["srec_cat", f("image.hex"), "-intel", "-o", f("srec.bin"), "-binary"],
         },
     }
+    if floor:
+        for tools in directions.values():
+            tools["Qt Core only"] = [floor]
+    return directions
 
 
 def run_once(command):
@@ -56,6 +63,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--runs", type=int, default=41)
     parser.add_argument("--cli", default=os.path.join(ROOT, "build", "program", "tavelin-cli"))
+    parser.add_argument("--floor", default=os.path.join(ROOT, "build", "bench", "minimal_core_probe"))
     args = parser.parse_args()
     for tool in ("objcopy", "srec_cat"):
         if shutil.which(tool) is None:
@@ -71,22 +79,28 @@ def main():
                        check=True)
 
         print(f"convert of a {SIZE // 1024} KiB image, median of {args.runs} runs, round-robin")
-        for direction, tools in commands(os.path.abspath(args.cli), folder).items():
+        floor = os.path.abspath(args.floor) if os.path.exists(args.floor) else None
+        for direction, tools in commands(os.path.abspath(args.cli), floor, folder).items():
             for command in tools.values():  # warm the page cache and the dynamic loader
                 run_once(command)
             times = {tool: [] for tool in tools}
             for run in range(args.runs):
                 names = list(tools)
-                for tool in names[run % 3:] + names[:run % 3]:
+                for tool in names[run % len(names):] + names[:run % len(names)]:
                     times[tool].append(run_once(tools[tool]))
             wall = {t: statistics.median(w for w, _ in times[t]) * 1000 for t in tools}
             cpu = {t: statistics.median(c for _, c in times[t]) * 1000 for t in tools}
             print(f"\n{direction}")
             for tool in tools:
                 print(f"  {tool:12} wall {wall[tool]:7.2f} ms   cpu {cpu[tool]:7.2f} ms")
-            for other in ("objcopy", "srec_cat"):
-                print(f"  tavelin-cli / {other:9} wall {wall['tavelin-cli'] / wall[other]:5.2f}"
-                      f"   cpu {cpu['tavelin-cli'] / cpu[other]:5.2f}")
+            if floor:
+                print(f"  tavelin-cli - Qt Core only   wall"
+                      f" {wall['tavelin-cli'] - wall['Qt Core only']:5.2f} ms"
+                      f"   cpu {cpu['tavelin-cli'] - cpu['Qt Core only']:5.2f} ms")
+            for subject in ("tavelin-cli", "Qt Core only") if floor else ("tavelin-cli",):
+                for other in ("objcopy", "srec_cat"):
+                    print(f"  {subject:12} / {other:9} wall {wall[subject] / wall[other]:5.2f}"
+                          f"   cpu {cpu[subject] / cpu[other]:5.2f}")
 
         with open(os.path.join(folder, "cli.bin"), "rb") as back:
             if back.read() != bytes(image):
