@@ -11,6 +11,7 @@
 #include "Crc32.h"
 #include "DeviceCatalogue.h"
 #include "DeviceSelection.h"
+#include "HexText.h"
 #include "ImageFiles.h"
 #include "LinkFrames.h"
 #include "Numbers.h"
@@ -145,8 +146,8 @@ int reportDifferences(const std::vector<Difference>& differences, const QString&
     for (std::size_t i = 0; i < shown; ++i) {
         const Difference& d = differences[i];
         text += QStringLiteral("  0x%1  expected %2  read %3\n")
-                    .arg(QString::number(d.address, 16).toUpper().rightJustified(5, u'0'),
-                         hexByte(d.expected), hexByte(d.read));
+                    .arg(fixedHex(static_cast<uint32_t>(d.address), 5), hexByte(d.expected),
+                         hexByte(d.read));
     }
     if (differences.size() > shown) {
         text += QStringLiteral("  ... and %1 more").arg(differences.size() - shown);
