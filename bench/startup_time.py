@@ -11,14 +11,14 @@ ratio of the two medians is printed last.
 """
 import argparse
 import os
-import shutil
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(ROOT, "scripts"))
+from program_copy import program_copy  # noqa: E402
 PROGRAM = os.path.join(ROOT, "build", "program")
 MINIMAL = os.path.join(ROOT, "build", "bench", "minimal_window_probe")
 
@@ -43,23 +43,13 @@ def main():
     if not all(os.path.exists(p) for p in (os.path.join(PROGRAM, "tavelin_startup_probe"), MINIMAL)):
         subprocess.run([os.path.join(ROOT, "scripts", "build.sh")], check=True)
 
-    with tempfile.TemporaryDirectory() as scratch:
-        folder = os.path.join(scratch, "program")
-        shutil.copytree(PROGRAM, folder, symlinks=True)
-        master, slave = os.openpty()
-        link = os.path.join(folder, "設定", "COM1")
-        if os.path.lexists(link):
-            os.remove(link)
-        os.symlink(os.ttyname(slave), link)
-
+    with program_copy(PROGRAM) as folder:
         env = dict(os.environ, QT_QPA_PLATFORM=args.platform)
         probe = os.path.join(folder, "tavelin_startup_probe")
         program_ms, minimal_ms = [], []
         for _ in range(args.runs + 1):  # the first round warms the file cache and is dropped
             program_ms.append(shown_after_ms(probe, env))
             minimal_ms.append(shown_after_ms(MINIMAL, env))
-        os.close(master)
-        os.close(slave)
 
     program_ms, minimal_ms = program_ms[1:], minimal_ms[1:]
     print(f"start-up to window shown ({args.platform}, {args.runs} runs each)")
