@@ -15,6 +15,7 @@
 #include <unistd.h>
 #endif
 
+#include "FilesystemPath.h"
 #include "ProgramError.h"
 
 namespace {
@@ -61,14 +62,6 @@ void saveToDisk(const QString& path, QByteArrayView bytes) {
         throw failed();
     }
     if (!file.commit()) throw failed();
-}
-
-std::filesystem::path filesystemPath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
 }
 
 // The same replacement without the sync, which QSaveFile always makes: a new file beside the

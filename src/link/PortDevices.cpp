@@ -9,17 +9,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "FilesystemPath.h"
 #include "ProgramError.h"
 
 namespace {
-
-std::filesystem::path toFsPath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
 
 // The stable name of each USB serial device, by the device it resolves to: /dev/ttyUSB0 changes
 // with the order of plugging, the by-id name stays with the adapter.
@@ -74,11 +67,11 @@ void linkPortNumber(const QString& settingsFolder, int32_t number, const QString
     }
     // A fresh link under a scratch name, renamed over the old one: the port number never leads
     // nowhere, and a failure leaves the old link as it was.
-    const std::filesystem::path link = toFsPath(settingsFolder + name);
-    const std::filesystem::path fresh = toFsPath(settingsFolder + name + QStringLiteral(".new"));
+    const std::filesystem::path link = filesystemPath(settingsFolder + name);
+    const std::filesystem::path fresh = filesystemPath(settingsFolder + name + QStringLiteral(".new"));
     std::error_code error;
     std::filesystem::remove(fresh, error);
-    std::filesystem::create_symlink(toFsPath(devicePath), fresh, error);
+    std::filesystem::create_symlink(filesystemPath(devicePath), fresh, error);
     if (!error) std::filesystem::rename(fresh, link, error);
     if (error) {
         const QString reason = QString::fromLocal8Bit(error.message());
