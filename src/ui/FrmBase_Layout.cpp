@@ -22,8 +22,8 @@
 #include "FrmBase.h"
 #include "GridCell.h"
 #include "GridCellFaces.h"
-#include "UnshapedFont.h"
 #include "LabelSlot.h"
+#include "UnshapedFont.h"
 
 namespace {
 
