@@ -20,6 +20,7 @@
 #include "FailureReport.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
+#include "ProgramVersion.h"
 
 FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QString programFolder,
                  QWidget* parent)
@@ -218,7 +219,8 @@ void FrmBase::showMessageLine(const QString& text, int32_t windowsColour) {
 }
 
 void FrmBase::setWindowCaption() {
-    setWindowTitle(QStringLiteral("Tavelin ") + QStringLiteral(" Ver.2.02") +
-                   QStringLiteral(" 【Device: ") + state_.DeviceName + QStringLiteral(" / File: ") +
-                   txtFileName->text() + QStringLiteral("】"));
+    setWindowTitle(QStringLiteral("Tavelin ") + QStringLiteral(" Ver.") +
+                   QLatin1StringView(kProgramVersion) + QStringLiteral(" 【Device: ") +
+                   state_.DeviceName + QStringLiteral(" / File: ") + txtFileName->text() +
+                   QStringLiteral("】"));
 }
