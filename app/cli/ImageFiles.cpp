@@ -54,9 +54,9 @@ ImageOrigin loadSRecords(const QString& path, DataImage& image) {
         fileFailure(
             QStringLiteral("%1: line %2: %3").arg(path).arg(result.faultyLine).arg(result.fault));
     }
-    if (!result.endRecordSeen) {
-        printMessage(path +
-                     QStringLiteral(": no end record (S7, S8 or S9); the file may be cut short"));
+    if (!result.closed) {
+        printMessage(path + QStringLiteral(": no count or end record after the last data record; "
+                                           "the file may be cut short"));
     }
     return {};
 }

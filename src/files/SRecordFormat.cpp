@@ -68,7 +68,7 @@ std::vector<uint8_t> countedBytes(QStringView line, int count) {
 // What one load carries from one record to the next.
 struct ReadState {
     int32_t dataRecords = 0;
-    bool endRecordSeen = false;
+    bool closed = false;
 };
 
 void readRecord(QStringView line, ReadState& state, DataImage& image) {
@@ -110,15 +110,15 @@ void readRecord(QStringView line, ReadState& state, DataImage& image) {
                       line.sliced(kBytesStart + 2 * qsizetype{width + k}, 2));
         }
         ++state.dataRecords;
-    } else if (type == 5 || type == 6) {
+        state.closed = false;
+    } else if (type >= 5) {
         // The count record is there to tell a lost line; trust it.
-        if (address != state.dataRecords) {
+        if (type <= 6 && address != state.dataRecords) {
             throw Fault{QStringLiteral("the count record says %1 data records, %2 came before it")
                             .arg(address)
                             .arg(state.dataRecords)};
         }
-    } else if (type >= 7) {
-        state.endRecordSeen = true;
+        state.closed = true;
     }
 }
 
@@ -160,7 +160,7 @@ LoadResult load(const QString& path, DataImage& image) {
             break;
         }
     }
-    result.endRecordSeen = state.endRecordSeen;
+    result.closed = state.closed;
     return result;
 }
 

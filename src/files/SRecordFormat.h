@@ -20,7 +20,9 @@ bool isSRecordName(const QString& fileName);
 struct LoadResult {
     int faultyLine = 0;  // from 1; 0 when every record was sound
     QString fault;       // what is wrong with that line
-    bool endRecordSeen = false;
+    // A count or end record follows the last data record, so the file was not cut short after a
+    // whole line. Some tools write no end record, so either one will do.
+    bool closed = false;
 };
 
 // Once the file is open, fills the image with "FF" and stores every data record's bytes as

@@ -61,13 +61,14 @@ TEST(SRecordLoad, GoodAndMalformedFiles) {
     TempFolder folder;
     DataImage image;
     const auto result = loadLines(folder, rows[0].lines, image);
-    EXPECT_TRUE(result.endRecordSeen);
+    EXPECT_TRUE(result.closed);
     EXPECT_EQ(image.at(0), "41");
     EXPECT_EQ(image.at(0x11), "cd");  // digits as read, like a HEX file's
     EXPECT_EQ(image.at(0x12), "FF");
-    EXPECT_FALSE(loadLines(folder, rows[1].lines.mid(0, 1), image).endRecordSeen);
+    EXPECT_FALSE(loadLines(folder, rows[1].lines.mid(0, 1), image).closed);
     EXPECT_EQ(image.at(0x10001), "CD");
     EXPECT_EQ(image.at(0), "FF");  // the image is erased before a load
+    EXPECT_TRUE(loadLines(folder, {"S104000041BA", "S5030001FB"}, image).closed);
 }
 
 TEST(SRecordSave, WritesSpansOfEachGroupWithCountAndEndRecords) {
