@@ -30,34 +30,31 @@ SIZE = 128 * 1024
 
 CORE_FLOOR = "Qt Core only"
 EMPTY_FLOOR = "empty C main"
+# The text formats converted: their name, objcopy's name, srec_cat's option and the extension.
+FORMATS = (("HEX", "ihex", "-intel", "hex"), ("S-record", "srec", "-motorola", "s28"))
+BINARY = ("bin", "binary", "-binary", "bin")
 
 
 def commands(cli, floors, folder):
     f = lambda name: os.path.join(folder, name)
-    directions = {
-        "bin->HEX": {
-            "tavelin-cli": [cli, "convert", f("image.bin"), f("cli.hex")],
-            "objcopy": ["objcopy", "-I", "binary", "-O", "ihex", f("image.bin"), f("objcopy.hex")],
-            "srec_cat": ["srec_cat", f("image.bin"), "-binary", "-o", f("srec.hex"), "-intel"],
-        },
-        "HEX->bin": {
-            "tavelin-cli": [cli, "convert", f("image.hex"), f("cli.bin")],
-            "objcopy": ["objcopy", "-I", "ihex", "-O", "binary", f("image.hex"), f("objcopy.bin")],
-            "srec_cat": ["srec_cat", f("image.hex"), "-intel", "-o", f("srec.bin"), "-binary"],
-        },
-        "bin->S-record": {
-            "tavelin-cli": [cli, "convert", f("image.bin"), f("cli.s28")],
-            "objcopy": ["objcopy", "-I", "binary", "-O", "srec", f("image.bin"), f("objcopy.s28")],
-            "srec_cat": ["srec_cat", f("image.bin"), "-binary", "-o", f("srec.s28"), "-motorola"],
-        },
-        "S-record->bin": {
-            "tavelin-cli": [cli, "convert", f("image.s28"), f("cli.bin")],
-            "objcopy": ["objcopy", "-I", "srec", "-O", "binary", f("image.s28"), f("objcopy.bin")],
-            "srec_cat": ["srec_cat", f("image.s28"), "-motorola", "-o", f("srec.bin"), "-binary"],
-        },
-    }
-    for tools in directions.values():
-        tools.update(floors)
+
+    def tools(source, target):
+        (_, source_bfd, source_option, source_ext) = source
+        (_, target_bfd, target_option, target_ext) = target
+        image = f(f"image.{source_ext}")
+        return {
+            "tavelin-cli": [cli, "convert", image, f(f"cli.{target_ext}")],
+            "objcopy": ["objcopy", "-I", source_bfd, "-O", target_bfd, image,
+                        f(f"objcopy.{target_ext}")],
+            "srec_cat": ["srec_cat", image, source_option, "-o", f(f"srec.{target_ext}"),
+                         target_option],
+            **floors,
+        }
+
+    directions = {}
+    for text in FORMATS:
+        directions[f"bin->{text[0]}"] = tools(BINARY, text)
+        directions[f"{text[0]}->bin"] = tools(text, BINARY)
     return directions
 
 
