@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -36,7 +37,11 @@ FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QS
 
 FrmBase::~FrmBase() = default;
 
-void FrmBase::Form_Load() { subSetup(); }
+// Start-up's own load is where the user begins, not a change to take back.
+void FrmBase::Form_Load() {
+    subSetup();
+    state_.History.clear();
+}
 
 void FrmBase::closeEvent(QCloseEvent* event) {
     Form_Unload();
@@ -78,6 +83,12 @@ void FrmBase::connectEvent(Sender* sender, Signal signal, const QString& name,
 void FrmBase::connectClick(QAbstractButton* button, const QString& name,
                            const std::function<void()>& handler) {
     connectEvent(button, &QAbstractButton::clicked, name, handler);
+}
+
+// A key of the whole window. A text box that has the focus keeps the keys it edits with.
+void FrmBase::connectKey(const QKeySequence& keys, const QString& name,
+                         const std::function<void()>& handler) {
+    connectEvent(new QShortcut(keys, this), &QShortcut::activated, name, handler);
 }
 
 void FrmBase::connectHandlers() {
@@ -131,6 +142,7 @@ void FrmBase::connectHandlers() {
     connectClick(cmdEditReverse, QStringLiteral("cmdEditReverse_Click"),
                  [this] { cmdEditReverse_Click(); });
     connectTransferControls();
+    connectUndoKeys();
     singleEntryHeight_ = txtSetData->maximumHeight();
     lblMessage->installEventFilter(this);
     flbFileList->installEventFilter(this);

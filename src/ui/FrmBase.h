@@ -18,6 +18,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeySequence;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -35,6 +36,7 @@ enum class ArmedFile : uint8_t;
 struct EditMessage;
 struct EditOptions;
 struct TransferPress;
+struct UndoPress;
 struct HexComments;
 class Dialogs;
 class SerialPort;
@@ -103,6 +105,8 @@ private:
                       const std::function<void()>& handler);
     void connectClick(QAbstractButton* button, const QString& name,
                       const std::function<void()>& handler);
+    void connectKey(const QKeySequence& keys, const QString& name,
+                    const std::function<void()>& handler);
 
     // Start-up and shut-down (FrmBase_Setup.cpp)
     void subSetup();
@@ -177,6 +181,12 @@ private:
     void showTransferPress(const TransferPress& press);
     void showAllDataArmed();
     void showEditMessage(const EditMessage& message);
+
+    // Undo and redo (FrmBase_Undo.cpp)
+    void connectUndoKeys();
+    void keyUndo_Press();
+    void keyRedo_Press();
+    void showUndoPress(const UndoPress& press);
 
     // Single and Multi layouts (FrmBase_LineChange.cpp)
     void cmdLineChange_Click();
