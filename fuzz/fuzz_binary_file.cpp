@@ -1,4 +1,4 @@
-// The binary reader on arbitrary bytes.
+// The binary reader on arbitrary bytes, into a fresh image.
 
 #include "BinaryFormat.h"
 #include "DataImage.h"
@@ -6,7 +6,7 @@
 #include "ProgramError.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    static DataImage image;
+    DataImage image;
     try {
         BinaryFormat::countLine(BinaryFormat::load(writeInputFile(data, size), image));
     } catch (const ProgramError&) {

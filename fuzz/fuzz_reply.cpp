@@ -1,28 +1,42 @@
-// Reply assembly on arbitrary bytes from the board, with an operation running. The input picks
-// the operation, the transfer unit and the device size, then is a list of events: a length byte
-// L below 0xE0 delivers the next L bytes in one chunk, 0xE0 to 0xE7 delivers the frame sent last
-// (the echo that configuration and WRITE replies are), 0xE8 to 0xEF is the port going away, 0xF0
-// and above is a tick of the wait timer while it runs. Whenever an operation ends, the next one
-// starts, so bytes always meet a running one.
+// Reply assembly with an operation running. The input picks the operation, the transfer unit,
+// the device size and whether a VERIFY follows each WRITE, then is a list of events. An event's
+// top three bits say what it is:
+//   0-2  the reply the board would send now, framed right (the echo of a configuration or WRITE
+//        frame, else the operation's code, data, 0xAC and the check byte); bit 4 takes the data
+//        from the image (a VERIFY that matches), else from the input;
+//   3    the same reply with one byte changed (the next two input bytes: where, and by what);
+//   4    the reply another operation would get;
+//   5    raw bytes: the low five bits count them, taken from the input;
+//   6    the wait timer's tick, the port going away or a stop request (low two bits);
+//   7    the right reply, but without starting an operation first: late or unsolicited.
+// Framed replies arrive in chunks of a size the low four bits choose. Whenever an operation ends
+// the next starts, except before event kind 7. After every event the image, the state of the
+// sequence and the message line are checked; a breach aborts.
 
 #include <QByteArray>
+#include <QRegularExpression>
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <memory>
 
 #include "DataImage.h"
 #include "LinkDoubles.h"
 #include "ProgramError.h"
 
+using namespace LinkFrames;
+
 namespace {
 
 class Window final : public NullWindow {
 public:
     explicit Window(ProgramState& state) : state_(state) {}
+    void setMessage(const QString& text) override { message = text; }
     int blockBarValue() const override { return state_.CurrentBlock; }
     int blockBarMaximum() const override { return state_.BlockCount - 1; }
     void moveBlockBar(int value) override {
         state_.CurrentBlock = value;
-        state_.CurrentAddress = value * LinkFrames::BlockSize + state_.CurrentCell;
+        state_.CurrentAddress = value * BlockSize + state_.CurrentCell;
     }
     void subObjectEnable() override { idle = true; }
     void startWaitTimer() override { timerRunning = true; }
@@ -30,33 +44,118 @@ public:
 
     bool idle = true;
     bool timerRunning = false;
+    QString message;
 
 private:
     ProgramState& state_;
 };
 
+// The input read front to back; past its end it reads zeros, so every frame can be built whole.
+class Input {
+public:
+    Input(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool atEnd() const { return next_ >= size_; }
+    uint8_t take() { return next_ < size_ ? data_[next_++] : 0; }
+
+private:
+    const uint8_t* data_;
+    std::size_t size_;
+    std::size_t next_ = 0;
+};
+
+[[noreturn]] void breach(const char* what) {
+    fputs(what, stderr);
+    fputc('\n', stderr);
+    std::abort();
+}
+
+QByteArray framed(uint8_t code, const QByteArray& data) {
+    QByteArray frame;
+    frame.append(static_cast<char>(code));
+    frame.append(data);
+    frame.append(static_cast<char>(EndMarker));
+    const auto* bytes = reinterpret_cast<const uint8_t*>(frame.constData());
+    frame.append(static_cast<char>(xorOf(std::span(bytes + 1, frame.size() - 1))));
+    return frame;
+}
+
+// The reply for `operation` on the unit running now.
+QByteArray replyFor(const ProgramState& state, const NullPort& port, int operation, bool fromImage,
+                    Input& input) {
+    const int unit = state.FlagTable[Flag::TransferUnit];
+    if (unit == Unit::Configuration || operation == Operation::Write) return port.lastSent;
+    const int count = unit == Unit::OneByte ? 1 : BlockSize;
+    const int first = unit == Unit::OneByte ? state.CurrentAddress : state.CurrentBlock * BlockSize;
+    QByteArray data;
+    for (int k = 0; k < count; ++k) {
+        const int cell = fromImage ? cellByte(state.Image.view(first + k)) : -1;
+        data.append(static_cast<char>(cell >= 0 ? cell : input.take()));
+    }
+    return framed(commandCode(operation, unit), data);
+}
+
+void deliver(NullPort& port, const QByteArray& reply, uint8_t chunkChoice) {
+    static constexpr std::array<qsizetype, 16> kChunks = {1,  2,   3,   4,   7,   15,  16,  64,
+                                                          100, 128, 200, 258, 259, 260, 300, 512};
+    const qsizetype chunk = kChunks[chunkChoice & 0x0F];
+    for (qsizetype at = 0; at < reply.size(); at += chunk) port.receive(reply.mid(at, chunk));
+}
+
+// The texts the link puts on the message line.
+bool isOwnMessage(const QString& message) {
+    static const QRegularExpression own(QStringLiteral(
+        "^((Write|Read|Verify) (Completed|Error)：0x[0-9A-F]{2}"
+        "|\\d+ (Write|Read|Verify) (Completed|Error)"
+        "|(All )?(Write|Read|Verify) Completed"
+        "|(Write|Read|Verify) Stopped at block \\d+"
+        "|Config Completed|Config DataError|Conifig Timeover|受信タイムオーバー)$"));
+    if (message.isEmpty()) return true;
+    const QStringList parts = message.split(QStringLiteral(" / "));
+    return parts.size() <= 2 && std::all_of(parts.begin(), parts.end(), [](const QString& part) {
+               return own.match(part).hasMatch();
+           });
+}
+
+// Changes to the image only from a READ, and only inside the block or byte it covers.
+void checkImageChange(const std::vector<DataImage::Cell>& before, const ProgramState& state,
+                      int operation, int first, int count) {
+    const std::vector<DataImage::Cell> after = state.Image.cells(0, DataImage::Size);
+    for (int address = 0; address < DataImage::Size; ++address) {
+        const auto k = static_cast<std::size_t>(address);
+        if (before[k] == after[k]) continue;
+        if (operation != Operation::Read || address < first || address >= first + count) {
+            breach("the image changed outside the block or byte of a READ");
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
-    // A fresh record for every input, so that a finding replays from its input alone.
+    Input input(data, size);
+    const uint8_t operationChoice = input.take();
+    const uint8_t unitChoice = input.take();
+    const uint8_t deviceChoice = input.take();
+
     const auto record = std::make_unique<ProgramState>();
     ProgramState& state = *record;
     state.Image.fill(u"5A");
-    const int blocks = 1 + data[2] % 512;
+    const int blocks = 1 + deviceChoice % 512;
     selectDevice(state, blocks);
-    state.CurrentBlock = std::min<int>(data[2] / 2, blocks - 1);
-    state.CurrentCell = data[1] & 0xF0;
-    state.CurrentAddress = state.CurrentBlock * LinkFrames::BlockSize + state.CurrentCell;
+    state.CurrentBlock = std::min<int>(deviceChoice / 2, blocks - 1);
+    state.CurrentCell = unitChoice & 0xF0;
+    state.CurrentAddress = state.CurrentBlock * BlockSize + state.CurrentCell;
     state.ReceiveCount = 0;
 
     NullPort port;
     CancellingDialogs dialogs;
     Window window(state);
     WriterLink link(state, port, dialogs, window);
+    link.setVerifyAfterWrite(operationChoice & 0x04);
     const auto startNext = [&] {
-        state.OperationCode = static_cast<uint8_t>(data[0] % 4);
-        state.FlagTable[Flag::TransferUnit] = static_cast<int16_t>((data[1] & 0x0F) % 3);
+        state.OperationCode = static_cast<uint8_t>(operationChoice % 4);
+        state.FlagTable[Flag::TransferUnit] = static_cast<int16_t>((unitChoice & 0x0F) % 3);
         state.TransferAddress = armedTransferAddress(state);
         window.idle = false;
         try {
@@ -66,21 +165,56 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         }
     };
 
-    for (std::size_t i = 3; i < size;) {
-        if (window.idle) startNext();
-        const uint8_t event = data[i++];
-        if (event < 0xE0) {
-            const std::size_t length = std::min<std::size_t>(event, size - i);
-            port.receive(QByteArray(reinterpret_cast<const char*>(data + i),
-                                    static_cast<qsizetype>(length)));
-            i += length;
-        } else if (event < 0xE8) {
-            port.receive(port.lastSent);
-        } else if (event < 0xF0) {
-            link.portLost();
-        } else if (window.timerRunning) {
-            link.tmrWait_Timer();
+    while (!input.atEnd()) {
+        const uint8_t event = input.take();
+        const int kind = event >> 5;
+        if (window.idle && kind != 7) startNext();
+        const int operation = state.OperationCode;
+        const bool oneByte = state.FlagTable[Flag::TransferUnit] == Unit::OneByte ||
+                             (state.FlagTable[Flag::TransferUnit] == Unit::Configuration &&
+                              state.SavedTransferUnit == Unit::OneByte);
+        const int first = oneByte ? state.CurrentAddress : state.CurrentBlock * BlockSize;
+        const std::vector<DataImage::Cell> before = state.Image.cells(0, DataImage::Size);
+
+        switch (kind) {
+            case 0:
+            case 1:
+            case 2:
+            case 7:
+                deliver(port, replyFor(state, port, operation, event & 0x10, input), event);
+                break;
+            case 3: {
+                QByteArray reply = replyFor(state, port, operation, false, input);
+                const qsizetype at = input.take() % std::max<qsizetype>(reply.size(), 1);
+                if (!reply.isEmpty()) reply[at] = static_cast<char>(reply[at] ^ (input.take() | 1));
+                deliver(port, reply, event);
+                break;
+            }
+            case 4:
+                deliver(port, replyFor(state, port, (operation + 1) % 3, false, input), event);
+                break;
+            case 5: {
+                QByteArray raw;
+                for (int k = event & 0x1F; k > 0 && !input.atEnd(); --k) {
+                    raw.append(static_cast<char>(input.take()));
+                }
+                port.receive(raw);
+                break;
+            }
+            default:
+                if ((event & 3) == 0 && window.timerRunning) {
+                    link.tmrWait_Timer();
+                } else if ((event & 3) == 1) {
+                    link.portLost();
+                } else if ((event & 3) == 2) {
+                    link.requestStop();
+                }
+                break;
         }
+
+        checkImageChange(before, state, operation, first, oneByte ? 1 : BlockSize);
+        if (!window.idle && !window.timerRunning) breach("waiting for a reply with no timer");
+        if (!isOwnMessage(window.message)) breach("a message the program does not have");
     }
     return 0;
 }
