@@ -1,0 +1,69 @@
+// The grid's keys at their largest: a find through the whole of a 128 KiB image that matches
+// nowhere, and a paste of 128 KiB from the clipboard with the redraw it causes, in the real main
+// window on the sample settings, offscreen.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <random>
+
+#include "ClipboardText.h"
+#include "FindBytes.h"
+#include "HexText.h"
+#include "JapaneseFont.h"
+#include "ProgramFolder.h"
+
+namespace {
+
+// Every byte but FF, so that a run of FF is found nowhere.
+void fillWithoutFF(DataImage& image) {
+    std::mt19937 random(1);
+    for (int a = 0; a < DataImage::Size; ++a) {
+        image.set(a, hexByte(static_cast<uint8_t>(random() % 0xFF)));
+    }
+}
+
+void FindWithoutMatch(benchmark::State& run) {
+    DataImage image;
+    fillWithoutFF(image);
+    const QByteArray pattern = QByteArray::fromHex("FFFFFFFF");
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(
+            findBytes(image, DataImage::Size, pattern, 0, FindDirection::Forward));
+    }
+}
+BENCHMARK(FindWithoutMatch)->Unit(benchmark::kMillisecond);
+
+void PasteWholeImage(benchmark::State& run) {
+    const ProgramFolder folder;
+    MainWindowFixture fx(folder);
+    fx.start();
+    fx.selectDevice(SampleDevice::k24C1024);
+    ProgramState source;
+    fillWithoutFF(source.Image);
+    source.DeviceCapacity = DataImage::Size;
+    QApplication::clipboard()->setText(copyCells(source, {0, DataImage::Size - 1}).text);
+    auto* cell = fx.control<QLineEdit>(QStringLiteral("txtData(0)"));
+    QTest::mouseClick(cell, Qt::LeftButton);
+    QApplication::processEvents();
+    for (auto _ : run) {
+        QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(PasteWholeImage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    useJapaneseGothicFont(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
