@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "CellMove.h"
@@ -68,28 +67,41 @@ std::optional<FindHit> findBytes(const DataImage& image, int32_t deviceCapacity,
     const int32_t end = deviceEnd(deviceCapacity);
     const auto length = static_cast<int32_t>(pattern.size());
     if (length == 0 || length > end) return std::nullopt;
-    // One step off either end (a search again from the last or first cell) wraps at once.
-    from = std::clamp(from, -1, end);
-    // The cells as byte values once, -1 where a cell holds none, so the search runs on numbers.
-    std::vector<int16_t> cells(static_cast<std::size_t>(end));
-    for (int32_t a = 0; a < end; ++a) cells[static_cast<std::size_t>(a)] = cellByte(image.view(a));
-    std::vector<int16_t> wanted(pattern.begin(), pattern.end());
-    for (int16_t& byte : wanted) byte = static_cast<uint8_t>(byte);
-
-    const auto at = [&](int32_t a) { return cells.begin() + a; };
-    // The first match starting in [begin, beginLimit), or the last one, going back.
-    const auto search = [&](int32_t begin, int32_t beginLimit) -> std::optional<int32_t> {
-        const int32_t stop = std::min(end, beginLimit + length - 1);
-        if (begin >= beginLimit || stop - begin < length) return std::nullopt;
-        const auto found =
-            direction == FindDirection::Forward
-                ? std::search(at(begin), at(stop),
-                              std::boyer_moore_horspool_searcher(wanted.begin(), wanted.end()))
-                : std::find_end(at(begin), at(stop), wanted.begin(), wanted.end());
-        if (found == at(stop)) return std::nullopt;
-        return static_cast<int32_t>(found - cells.begin());
+    // Each byte as the digits a cell may hold for it, in either case, so cells are compared as
+    // text without reading them as numbers; a cell that holds no byte matches nothing.
+    struct Digits {
+        char high[2];
+        char low[2];
+    };
+    std::vector<Digits> wanted;
+    for (const char byte : pattern) {
+        char upper[2];
+        writeFixedHex(upper, static_cast<uint8_t>(byte), 2);
+        const auto lower = [](char c) { return c >= 'A' ? static_cast<char>(c | 0x20) : c; };
+        wanted.push_back({{upper[0], lower(upper[0])}, {upper[1], lower(upper[1])}});
+    }
+    const auto matchesAt = [&](int32_t start) {
+        for (int32_t i = 0; i < length; ++i) {
+            const QLatin1StringView cell = image.view(start + i);
+            const Digits& d = wanted[static_cast<std::size_t>(i)];
+            if (cell.size() != 2 || (cell[0] != d.high[0] && cell[0] != d.high[1]) ||
+                (cell[1] != d.low[0] && cell[1] != d.low[1]))
+                return false;
+        }
+        return true;
     };
     const bool forward = direction == FindDirection::Forward;
+    // The first match starting in [begin, limit), or the last one going back.
+    const auto search = [&](int32_t begin, int32_t limit) -> std::optional<int32_t> {
+        limit = std::min(limit, end - length + 1);
+        for (int32_t i = 0; i < limit - begin; ++i) {
+            const int32_t start = forward ? begin + i : limit - 1 - i;
+            if (matchesAt(start)) return start;
+        }
+        return std::nullopt;
+    };
+    // One step off either end (a search again from the last or first cell) wraps at once.
+    from = std::clamp(from, -1, end);
     if (const auto hit = forward ? search(std::max(from, 0), end) : search(0, from + 1)) {
         return FindHit{*hit, false};
     }

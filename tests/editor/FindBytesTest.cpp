@@ -56,13 +56,13 @@ TEST(FindBytes, PatternIsHexOrTextThroughTheCodeTable) {
 }
 
 TEST(FindBytes, SearchRunsFromTheSelectedCellAndWrapsOnce) {
-    // A 512-byte device: 12 34 at 0x010 and 0x1F0; 12 34 also beyond the device, at 0x200, and
-    // a 12 followed by a cell that holds no byte at 0x100.
+    // A 512-byte device: 12 AB at 0x010 and 0x1F0 (in lower case there); 12 AB also beyond the
+    // device, at 0x200, and a 12 followed by a cell that holds no byte at 0x100.
     DataImage image;
     image.fill(u"00");
     for (const int a : {0x010, 0x1F0, 0x200}) {
         image.set(a, u"12");
-        image.set(a + 1, u"34");
+        image.set(a + 1, a == 0x1F0 ? u"ab" : u"AB");
     }
     image.set(0x100, u"12");
     image.set(0x101, u"");
@@ -82,7 +82,7 @@ TEST(FindBytes, SearchRunsFromTheSelectedCellAndWrapsOnce) {
         {0x1EF, D::Backward, 0x010, false},
         {0x00F, D::Backward, 0x1F0, true},
     };
-    const QByteArray pattern = QByteArray::fromHex("1234");
+    const QByteArray pattern = QByteArray::fromHex("12AB");
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << std::hex << row.from << " " << int(row.direction));
         const auto hit = findBytes(image, 512, pattern, row.from, row.direction);
