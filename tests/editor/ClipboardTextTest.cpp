@@ -6,6 +6,7 @@
 
 #include "ClipboardText.h"
 #include "HexBytes.h"
+#include "HexText.h"
 #include "ProgramState.h"
 #include "Selection.h"
 
@@ -29,36 +30,32 @@ QString cells(const ProgramState& s, int32_t first, int count) {
 
 }  // namespace
 
-TEST(ClipboardText, CopyWritesUpperCaseBytesSixteenALine) {
+TEST(ClipboardText, CopyWritesUpperCaseBytesSixteenALineOrRefusesCellsThatHoldNone) {
     const auto s = deviceOf(256, 0);
-    for (int a = 0; a < 256; ++a)
-        s->Image.set(a, QString::number(a % 0x100, 16).rightJustified(2, u'0'));
+    for (int a = 0; a < 256; ++a) s->Image.set(a, fixedHex(static_cast<uint32_t>(a), 2));
     s->Image.set(0xF8, u"ab");
+    s->Image.set(0x22, u"");
     struct Row {
         CellRange range;
         const char* text;
+        const char* refusal = nullptr;
     };
     const Row rows[] = {
         {{0x05, 0x05}, "05"},
         {{0x12, 0x10}, "10 11 12"},  // extended backwards
         {{0x00, 0x10}, "00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F\n10"},
         {{0xF8, 0x1FF}, "AB F9 FA FB FC FD FE FF"},  // stops at the device's end
+        {{0x20, 0x30},
+         "",
+         "0x0022 のデーター【】は16進数2桁ではありません。\r\nコピーを取り消します。"},
+        {{0x100, 0x120}, "", "コピーするセルがデバイスの範囲外です。"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         const ClipboardResult copy = copyCells(*s, row.range);
-        EXPECT_FALSE(copy.refusal);
         EXPECT_EQ(copy.text, QString::fromLatin1(row.text));
+        EXPECT_EQ(copy.refusal ? copy.refusal->text : QString(), QString::fromUtf8(row.refusal));
     }
-}
-
-TEST(ClipboardText, CopyRefusesCellsThatHoldNoByte) {
-    const auto s = deviceOf(256, 0);
-    s->Image.set(0x12, u"");
-    EXPECT_EQ(copyCells(*s, {0x10, 0x20}).refusal->text,
-              QStringLiteral(
-                  "0x0012 のデーター【】は16進数2桁ではありません。\r\nコピーを取り消します。"));
-    EXPECT_TRUE(copyCells(*s, {0x100, 0x120}).refusal);  // wholly beyond the device
 }
 
 TEST(ClipboardText, HexTextReadsBytesOrNamesWhatIsNot) {
@@ -103,7 +100,7 @@ TEST(ClipboardText, HexTextReadsBytesOrNamesWhatIsNot) {
     }
 }
 
-TEST(ClipboardText, PasteWritesEverythingOrNothing) {
+TEST(ClipboardText, PasteWritesEverythingWithMarksOrNothing) {
     struct Row {
         int32_t selected;
         QString text;
@@ -112,7 +109,7 @@ TEST(ClipboardText, PasteWritesEverythingOrNothing) {
     QString megabyte;
     for (int i = 0; i < (1 << 20) / 3; ++i) megabyte += QStringLiteral("5A ");
     const Row rows[] = {
-        {0x1FFF0, QStringLiteral("01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10"), nullptr},
+        {0x1FFF0, QStringLiteral("01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0f 0x10"), nullptr},
         {0x1FFF0, QStringLiteral("01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11"),
          "貼り付けるデーターは 17 バイトありますが、0x1FFF0 からデバイスの最後までに入るのは 16 "
          "バイトです。"},
@@ -134,22 +131,11 @@ TEST(ClipboardText, PasteWritesEverythingOrNothing) {
             EXPECT_FALSE(s->EditMarks[static_cast<std::size_t>(row.selected)]);
         } else {
             EXPECT_FALSE(paste.refusal);
-            EXPECT_EQ(cells(*s, 0x1FFFE, 2), QStringLiteral("0F 10"));
+            EXPECT_EQ(cells(*s, 0x1FFFE, 2), QStringLiteral("0F 10"));  // in upper case
+            EXPECT_TRUE(s->EditMarks[0x1FFFF]);
             EXPECT_EQ(paste.messageLine,
                       QStringLiteral("0x1FFF0 ～ 0x1FFFF に 16 バイトを貼り付けました。"));
         }
-    }
-}
-
-TEST(ClipboardText, PastedCellsAreUpperCaseAndMarkedLikeATransfer) {
-    for (const bool mark : {true, false}) {
-        SCOPED_TRACE(mark);
-        const auto s = deviceOf(256, 0x10);
-        EXPECT_FALSE(pasteText(*s, QStringLiteral("ab 0xcd"), mark).refusal);
-        EXPECT_EQ(cells(*s, 0x0F, 4), QStringLiteral("00 AB CD 00"));
-        EXPECT_EQ(s->EditMarks[0x10], mark);
-        EXPECT_EQ(s->EditMarks[0x11], mark);
-        EXPECT_FALSE(s->EditMarks[0x12]);
     }
 }
 
