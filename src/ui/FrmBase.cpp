@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -189,9 +190,19 @@ bool FrmBase::eventFilter(QObject* watched, QEvent* event) {
         const auto cell = std::find(txtData.begin(), txtData.end(), watched);
         if (cell != txtData.end()) {
             const int index = static_cast<int>(cell - txtData.begin());
-            runHandler(QStringLiteral("txtData_Click"), [this, index] { txtData_Click(index); });
+            const bool extend =
+                static_cast<QMouseEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+            runHandler(QStringLiteral("txtData_Click"),
+                       [this, index, extend] { txtData_MouseDown(index, extend); });
             return false;  // the cell still takes the focus
         }
+    }
+    if (event->type() == QEvent::KeyPress &&
+        std::find(txtData.begin(), txtData.end(), watched) != txtData.end()) {
+        bool handled = false;
+        runHandler(QStringLiteral("txtData_KeyDown"),
+                   [&] { handled = txtData_KeyDown(*static_cast<QKeyEvent*>(event)); });
+        return handled;
     }
     return QWidget::eventFilter(watched, event);
 }
