@@ -7,6 +7,7 @@
 #include "CellMove.h"
 #include "HexBytes.h"
 #include "HexText.h"
+#include "ImageEdit.h"
 #include "MessageText.h"
 #include "ProgramState.h"
 
@@ -79,6 +80,7 @@ ClipboardResult pasteText(ProgramState& state, QStringView text, bool mark) {
 }
 
 void pasteCells(ProgramState& state, int32_t first, QByteArrayView bytes, bool mark) {
+    ImageEdit edit(state, first, static_cast<int>(std::min<qsizetype>(bytes.size(), DataImage::Size)));
     const int64_t end = std::min<int64_t>(deviceEnd(state.DeviceCapacity), first + bytes.size());
     char digits[2];
     for (int32_t a = std::max(first, 0); a < end; ++a) {
