@@ -42,15 +42,15 @@ TEST(Eeprom24, ControlByteSelectsByPinsAndBlockBits) {
         uint8_t control;
         bool acked;
     } rows[] = {
-        {"24C02", 0b000, 0xA0, true},   {"24C02", 0b000, 0xA2, false},
-        {"24C02", 0b001, 0xA2, true},   {"24C02", 0b001, 0xA0, false},
-        {"24C02", 0b000, 0xB0, false},  {"24C04", 0b000, 0xA2, true},
-        {"24C04", 0b000, 0xA4, false},  {"24C04", 0b010, 0xA6, true},
-        {"24C08", 0b000, 0xA6, true},   {"24C08", 0b000, 0xA8, false},
-        {"24C16", 0b111, 0xAE, true},   {"24C512", 0b101, 0xAA, true},
-        {"24C512", 0b101, 0xA8, false}, {"24C1024", 0b000, 0xA2, true},
+        {"24C02", 0b000, 0xA0, true},    {"24C02", 0b000, 0xA2, false},
+        {"24C02", 0b001, 0xA2, true},    {"24C02", 0b001, 0xA0, false},
+        {"24C02", 0b000, 0xB0, false},   {"24C04", 0b000, 0xA2, true},
+        {"24C04", 0b000, 0xA4, false},   {"24C04", 0b010, 0xA6, true},
+        {"24C08", 0b000, 0xA6, true},    {"24C08", 0b000, 0xA8, false},
+        {"24C16", 0b111, 0xAE, true},    {"24C512", 0b101, 0xAA, true},
+        {"24C512", 0b101, 0xA8, false},  {"24C1024", 0b000, 0xA2, true},
         {"24C1024", 0b000, 0xA4, false}, {"24C1025", 0b000, 0xA0, false},
-        {"24C1025", 0b100, 0xA0, true}, {"24C1025", 0b100, 0xA8, true},
+        {"24C1025", 0b100, 0xA0, true},  {"24C1025", 0b100, 0xA8, true},
         {"24C1025", 0b100, 0xA2, false},
     };
     for (const auto& row : rows) {
@@ -99,13 +99,14 @@ TEST(Eeprom24, PageWritesRollOverInsideTheirPage) {
         Eeprom24 chip(part);
         chip.setPins(part.needsA2High ? 0b100 : 0);
         const uint32_t page = part.pageSize;
-        Bytes bytes = part.size > 2048 ? Bytes{static_cast<uint8_t>(page >> 8), static_cast<uint8_t>(page)}
-                                       : Bytes{static_cast<uint8_t>(page)};
+        Bytes bytes = part.size > 2048
+                          ? Bytes{static_cast<uint8_t>(page >> 8), static_cast<uint8_t>(page)}
+                          : Bytes{static_cast<uint8_t>(page)};
         for (uint32_t i = 0; i <= page; ++i) bytes.push_back(static_cast<uint8_t>(i + 1));
         ASSERT_TRUE(writeTransaction(chip, 0xA0, bytes));
         EXPECT_EQ(chip.memory()[page], uint8_t(page + 1));  // the first, overwritten by the last
         EXPECT_EQ(chip.memory()[2 * page - 1], uint8_t(page));
-        EXPECT_EQ(chip.memory()[2 * page], 0xFF);      // the next page untouched
+        EXPECT_EQ(chip.memory()[2 * page], 0xFF);  // the next page untouched
         EXPECT_EQ(chip.memory()[page - 1], 0xFF);
     }
 }

@@ -16,9 +16,9 @@ public:
         std::string_view name;
         uint32_t size;
         uint16_t pageSize;
-        uint8_t blockBits;     // control-byte bits that carry address bits, from the lowest up
-        uint32_t readSpan;     // a sequential read rolls over inside spans of this size
-        bool needsA2High;      // the chip answers only with A2 high
+        uint8_t blockBits;  // control-byte bits that carry address bits, from the lowest up
+        uint32_t readSpan;  // a sequential read rolls over inside spans of this size
+        bool needsA2High;   // the chip answers only with A2 high
     };
     static constexpr uint64_t WriteCycleNs = 5'000'000;
 
@@ -56,8 +56,8 @@ private:
     uint8_t pins_ = 0;
     Phase phase_ = Phase::Idle;
     int addressBytesSeen_ = 0;
-    uint32_t newAddress_ = 0;  // taking shape from the address bytes
-    uint32_t counter_ = 0;     // the chip's address counter, changed only by complete addresses
+    uint32_t newAddress_ = 0;   // taking shape from the address bytes
+    uint32_t counter_ = 0;      // the chip's address counter, changed only by complete addresses
     std::vector<int> pending_;  // the page being written, -1 where nothing was sent
     uint32_t pageBase_ = 0;
     uint64_t busyUntil_ = 0;

@@ -10,8 +10,8 @@
 
 struct BoardPty {
     int master = -1;
-    int slave = -1;     // held open for the whole run, see openBoardPty
-    std::string path;   // the terminal the program opens
+    int slave = -1;    // held open for the whole run, see openBoardPty
+    std::string path;  // the terminal the program opens
 };
 
 // A raw pseudo-terminal; false (after a message naming `program`) when none can be had.

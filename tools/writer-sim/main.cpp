@@ -150,7 +150,8 @@ private:
     static void sleepUntil(long long deadline) {
         const timespec t{static_cast<time_t>(deadline / 1'000'000'000LL),
                          static_cast<long>(deadline % 1'000'000'000LL)};
-        while (!stopRequested && ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
+        while (!stopRequested &&
+               ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
         }
     }
 
@@ -202,7 +203,8 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> buffer(4096);
     while (!stopRequested) {
         pollfd wait{master, POLLIN, 0};
-        const int ready = ::poll(&wait, 1, 200);
+        const int ready = ::poll(&wait, 1, WriterBoard::StallMs);
+        if (ready == 0) board.stalled();  // a whole period went by in silence
         if (ready <= 0) continue;
         const ssize_t n = ::read(master, buffer.data(), buffer.size());
         if (n < 0) {
@@ -218,8 +220,8 @@ int main(int argc, char** argv) {
             std::cerr << "writer-sim: " << n << " bytes in, " << answer.size() << " out, "
                       << board.rejectedFrames() << " frames refused so far\n";
         }
-        const bool sent = pace.paced() ? pace.send(master, answer)
-                                       : sendAnswer(master, answer, options.chunk);
+        const bool sent =
+            pace.paced() ? pace.send(master, answer) : sendAnswer(master, answer, options.chunk);
         if (!answer.empty() && !sent && !stopRequested) {
             std::cerr << "writer-sim: write: " << std::strerror(errno) << "\n";
         }
