@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
+
+#include "CliTestSupport.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
 
 QByteArray variedBytes(qsizetype size, quint32 seed) {
     QByteArray bytes(size, '\0');
@@ -22,39 +15,20 @@ QByteArray variedBytes(qsizetype size, quint32 seed) {
 }
 
 // tavelin-cli against our own firmware in the simulator, with the chip named in the socket.
-class AvrBoardCli : public ::testing::Test {
+class AvrBoardCli : public CliFixture {
 protected:
-    QString path(const QString& name) const { return folder_.filePath(name); }
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     void startBoard(const QString& chip) {
-        board_.start(QStringLiteral(AVR_BOARD), {"--chip", chip, "--save", path("saved.bin")});
-        ASSERT_TRUE(board_.waitForStarted(5000) && board_.waitForReadyRead(10000));
-        port_ = QString::fromUtf8(board_.readLine()).trimmed();
+        port_ = CliFixture::startBoard(QStringLiteral(AVR_BOARD),
+                                       {"--chip", chip, "--save", path("saved.bin")});
+        ASSERT_FALSE(port_.isEmpty());
     }
     // The chip's contents, saved by the board as it stops.
-    QByteArray stopBoard() {
-        board_.terminate();
-        board_.waitForFinished(10000);
+    QByteArray savedChip() {
+        stopBoard();
         return readFile("saved.bin");
     }
-    void TearDown() override { stopBoard(); }
-
-    CliRun cli(QStringList arguments, const QString& programFolder = QStringLiteral(SAMPLES)) {
-        arguments << "--folder" << programFolder << "--progress=none"
-                  << "--port" << port_;
-        QProcess process;
-        process.start(QStringLiteral(TAVELIN_CLI), arguments);
-        if (!process.waitForFinished(120000)) return {};
-        return {process.exitCode(), process.readAllStandardOutput(),
-                QString::fromUtf8(process.readAllStandardError())};
+    CliRun onBoard(QStringList arguments, const QString& programFolder = QStringLiteral(SAMPLES)) {
+        return cli(arguments << "--port" << port_, programFolder);
     }
 
     // The sample settings with one more device record and the controller named first.
@@ -75,8 +49,6 @@ protected:
         return path("program");
     }
 
-    QTemporaryDir folder_;
-    QProcess board_;
     QString port_;
 };
 
@@ -90,9 +62,9 @@ TEST_P(EveryDevice, WriteVerifyReadAndSingleBytesReachTheChip) {
     QByteArray image = variedBytes(size, static_cast<quint32>(size));
     writeFile("image.bin", image);
 
-    CliRun run = cli({"write", "--device", device, "-i", path("image.bin"), "--verify"});
+    CliRun run = onBoard({"write", "--device", device, "-i", path("image.bin"), "--verify"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    run = cli({"read", "--device", device, "-o", path("read.bin")});
+    run = onBoard({"read", "--device", device, "-o", path("read.bin")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(readFile("read.bin").left(size), image);
 
@@ -102,12 +74,13 @@ TEST_P(EveryDevice, WriteVerifyReadAndSingleBytesReachTheChip) {
         writeFile("image.bin", image);
         const QString hex = QString::number(address, 16);
         ASSERT_EQ(
-            cli({"write", "--device", device, "-i", path("image.bin"), "--byte", hex}).exitCode, 0);
-        run = cli({"read", "--device", device, "--byte", hex, "-o", "-"});
+            onBoard({"write", "--device", device, "-i", path("image.bin"), "--byte", hex}).exitCode,
+            0);
+        run = onBoard({"read", "--device", device, "--byte", hex, "-o", "-"});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_EQ(run.out.at(address), image.at(address));
     }
-    EXPECT_EQ(stopBoard(), image);
+    EXPECT_EQ(savedChip(), image);
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleCatalogue, EveryDevice,
@@ -127,15 +100,15 @@ TEST_F(AvrBoardCli, ARecordWithA0HighReachesTheChipOnlyWithTheFirstControllersPa
     startBoard(QStringLiteral("24C02"));
     writeFile("image.bin", variedBytes(256, 5));
 
-    CliRun run = cli({"write", "--device", "24C02-A0", "-i", path("image.bin"), "--verify"},
-                     settingsWith(record, "PIC18F2550"));
+    CliRun run = onBoard({"write", "--device", "24C02-A0", "-i", path("image.bin"), "--verify"},
+                         settingsWith(record, "PIC18F2550"));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
-    run = cli({"read", "--device", "24C02-A0", "-o", path("read.bin")},
-              settingsWith(record, "PIC18F14K50"));
+    run = onBoard({"read", "--device", "24C02-A0", "-o", path("read.bin")},
+                  settingsWith(record, "PIC18F14K50"));
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_TRUE(run.err.contains(QStringLiteral("受信タイムオーバー"))) << run.err.toStdString();
-    EXPECT_EQ(stopBoard(), variedBytes(256, 5));
+    EXPECT_EQ(savedChip(), variedBytes(256, 5));
 }
 
 }  // namespace

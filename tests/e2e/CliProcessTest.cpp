@@ -1,28 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+
+#include "CliTestSupport.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-// tavelin-cli as a script runs it, on the sample settings.
-CliRun cli(QStringList arguments) {
-    arguments << "--folder" << QStringLiteral(SAMPLES) << "--progress=none";
-    QProcess process;
-    process.start(QStringLiteral(TAVELIN_CLI), arguments);
-    if (!process.waitForFinished(30000)) return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QByteArray randomBytes(qsizetype size) {
     QByteArray bytes(size, '\0');
@@ -32,34 +16,15 @@ QByteArray randomBytes(qsizetype size) {
     return bytes;
 }
 
-class CliProcess : public ::testing::Test {
+// writer-sim on its pseudo-terminal; the CLI is given the terminal's path.
+class CliProcess : public CliFixture {
 protected:
-    QString path(const QString& name) const { return folder_.filePath(name); }
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // writer-sim on its pseudo-terminal; the CLI is given the terminal's path.
     QString startEmulator(const QStringList& options) {
-        emulator_.start(QStringLiteral(WRITER_SIM), options);
-        if (!emulator_.waitForStarted(5000) || !emulator_.waitForReadyRead(5000)) return {};
-        return QString::fromUtf8(emulator_.readLine()).trimmed();
+        return startBoard(QStringLiteral(WRITER_SIM), options);
     }
     CliRun onBoard(const QString& port, QStringList arguments) {
         return cli(arguments << "--port" << port);
     }
-    void TearDown() override {
-        emulator_.terminate();
-        emulator_.waitForFinished(5000);
-    }
-
-    QTemporaryDir folder_;
-    QProcess emulator_;
 };
 
 TEST_F(CliProcess, ReadsWritesAndChecksumsTheWholeDevice) {
@@ -81,17 +46,16 @@ TEST_F(CliProcess, ReadsWritesAndChecksumsTheWholeDevice) {
     writeFile("image.bin", image);
     run = onBoard(port, {"write", "--device", "24C04", "-i", path("image.bin"), "--verify"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    emulator_.terminate();
-    ASSERT_TRUE(emulator_.waitForFinished(5000));
+    stopBoard();
     EXPECT_EQ(readFile("saved.bin").left(512), image);
 }
 
 TEST_F(CliProcess, OneBlockAndOneByteTouchOnlyTheirAddresses) {
     writeFile("chip.bin", randomBytes(1024));
     const QString port = startEmulator({"--image", path("chip.bin")});
-    ASSERT_EQ(onBoard(port, {"read", "--device", "24C08", "--block", "2", "-o", path("b.bin")})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        onBoard(port, {"read", "--device", "24C08", "--block", "2", "-o", path("b.bin")}).exitCode,
+        0);
     EXPECT_EQ(readFile("b.bin"), QByteArray(512, '\xFF') + randomBytes(1024).mid(512, 256));
     const CliRun run = onBoard(port, {"read", "--device", "24C08", "--byte", "3FF", "-o", "-"});
     ASSERT_EQ(run.exitCode, 0);
@@ -163,7 +127,8 @@ TEST_F(CliProcess, ExitCodesOfUsagePortAndFileFailures) {
     }
     EXPECT_EQ(readFile("lf.bin"), QByteArray(5, '\xFF') + "A");
     writeFile("check.bin", "123456789");
-    EXPECT_EQ(cli({"checksum", "-i", path("check.bin")}).out, "CBF43926\n");  // CRC-32's check value
+    EXPECT_EQ(cli({"checksum", "-i", path("check.bin")}).out,
+              "CBF43926\n");  // CRC-32's check value
 }
 
 // Our HEX read by the other tools, and theirs read by us, give back the same image. Our HEX leaves
@@ -178,7 +143,8 @@ TEST_F(CliProcess, ConvertAgreesWithObjcopyAndSrecCat) {
     } rows[] = {
         {"objcopy",
          {"-I", "binary", "-O", "ihex", path("image.bin"), path("theirs.hex")},
-         {"-I", "ihex", "-O", "binary", "--gap-fill", "0xFF", path("ours.hex"), path("theirs.bin")}},
+         {"-I", "ihex", "-O", "binary", "--gap-fill", "0xFF", path("ours.hex"),
+          path("theirs.bin")}},
         {"srec_cat",
          {path("image.bin"), "-binary", "-o", path("theirs.hex"), "-intel"},
          {path("ours.hex"), "-intel", "-fill", "0xFF", "0", "0x20000", "-o", path("theirs.bin"),
