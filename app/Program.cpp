@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <memory>
 
@@ -11,7 +12,21 @@
 #include "QtDialogs.h"
 #include "QtSerialPort.h"
 
-int runProgram(int argc, char** argv, const std::function<void()>& afterShown) {
+namespace {
+
+// The files named on the command line, as a drop names them; relative to the working folder.
+QList<QUrl> namedFiles(const QStringList& arguments) {
+    QList<QUrl> files;
+    for (const QString& argument : arguments.mid(1)) {
+        files << QUrl::fromLocalFile(QFileInfo(argument).absoluteFilePath());
+    }
+    return files;
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
+               ProgramArguments arguments) {
     QApplication app(argc, argv);
     useJapaneseGothicFont(app);
     // Names the per-user folder, whatever the executable is called.
@@ -31,6 +46,11 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterShown) {
 
     frmBase.Form_Load();
     frmBase.show();
+    const QList<QUrl> files = namedFiles(QCoreApplication::arguments());
+    if (arguments == ProgramArguments::FileToOpen && !files.isEmpty()) {
+        // Once the window is on screen, so that any message box has it behind.
+        QTimer::singleShot(0, &frmBase, [&frmBase, files] { frmBase.openFiles(files); });
+    }
     if (afterShown) QTimer::singleShot(0, &frmBase, afterShown);
     return app.exec();
 }

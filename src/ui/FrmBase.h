@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -37,6 +38,7 @@ struct EditOptions;
 struct TransferPress;
 struct HexComments;
 class Dialogs;
+class FileDialogs;
 class SerialPort;
 
 // The main window. It owns every working control; its handlers are spread over files named after
@@ -79,6 +81,11 @@ public:
     // applied as the selected device.
     void showDeviceList(const QStringList& names, int16_t selected);
     void showMessageLine(const QString& text, int32_t windowsColour);
+
+    // Loads the one file that a drop or the command line names; refuses anything else.
+    void openFiles(const QList<QUrl>& files);
+    // The file dialogs the File page opens; the window's own show the system's dialogs.
+    void setFileDialogs(FileDialogs& dialogs) { fileDialogs_ = &dialogs; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,10 +137,12 @@ private:
     void optFileType_Click(int Index);
     void flbFileList_Click();
     void txtLastCount_Change();
+    void cmdFileBrowse_Click();
+    void cmdFileSaveAs_Click();
+    void chooseDataFile(const QString& name);
+    void openFile(const QString& path);
     void loadDataFile();
     void saveDataFile();
-    bool readDataFile(const QString& fileName);
-    bool writeDataFile(const QString& fileName);
     HexComments hexComments() const;
     void showHexComments(const HexComments& comments);
     void armFileOperation(ArmedFile operation);
@@ -205,6 +214,8 @@ private:
 
     ProgramState& state_;
     Dialogs& dialogs_;
+    std::unique_ptr<FileDialogs> systemFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
     SerialPort& prtLocal_;
     const QString programFolder_;
     std::map<QButtonGroup*, std::function<void(int)>> optionHandlers_;
@@ -246,6 +257,8 @@ private:
     QListWidget* flbFileList = nullptr;
     QLineEdit* txtFileName = nullptr;
     std::array<QPushButton*, 2> cmdFileOperation{};
+    QPushButton* cmdFileBrowse = nullptr;
+    QPushButton* cmdFileSaveAs = nullptr;
     std::array<QRadioButton*, 4> optFileType{};
     QGroupBox* fraHexRecordType = nullptr;
     std::array<QRadioButton*, 5> optHexRecordType{};
