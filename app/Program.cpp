@@ -1,29 +1,16 @@
 #include "Program.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QTimer>
 #include <memory>
 
+#include "ChosenFile.h"
 #include "FrmBase.h"
 #include "JapaneseFont.h"
 #include "ProgramLocation.h"
 #include "ProgramState.h"
 #include "QtDialogs.h"
 #include "QtSerialPort.h"
-
-namespace {
-
-// The files named on the command line, as a drop names them; relative to the working folder.
-QList<QUrl> namedFiles(const QStringList& arguments) {
-    QList<QUrl> files;
-    for (const QString& argument : arguments.mid(1)) {
-        files << QUrl::fromLocalFile(QFileInfo(argument).absoluteFilePath());
-    }
-    return files;
-}
-
-}  // namespace
 
 int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
                ProgramArguments arguments) {
@@ -46,7 +33,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
 
     frmBase.Form_Load();
     frmBase.show();
-    const QList<QUrl> files = namedFiles(QCoreApplication::arguments());
+    const QList<QUrl> files = commandLineFiles(QCoreApplication::arguments());
     if (arguments == ProgramArguments::FileToOpen && !files.isEmpty()) {
         // Once the window is on screen, so that any message box has it behind.
         QTimer::singleShot(0, &frmBase, [&frmBase, files] { frmBase.openFiles(files); });

@@ -29,6 +29,14 @@ QString dataFileName(const QString& dataFolder, const QString& path) {
     return QDir::toNativeSeparators(QDir::cleanPath(file.absoluteFilePath()));
 }
 
+QList<QUrl> commandLineFiles(const QStringList& arguments) {
+    QList<QUrl> files;
+    for (const QString& argument : arguments.mid(1)) {
+        files << QUrl::fromLocalFile(QFileInfo(argument).absoluteFilePath());
+    }
+    return files;
+}
+
 QString singleLocalFile(const QList<QUrl>& files, Dialogs& dialogs) {
     QString refusal;
     if (files.size() != 1) {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class Dialogs;
@@ -14,6 +15,10 @@ QString dataFilePath(const QString& dataFolder, const QString& name);
 // The name box's text for the file at `path`: its bare name when it lies in the data folder, as a
 // click in the list gives it (and so flag.txt stays as it always was), else its full path.
 QString dataFileName(const QString& dataFolder, const QString& path);
+
+// The files the command line names after the program's own name, as a drop names them; relative
+// names are taken from the working folder.
+QList<QUrl> commandLineFiles(const QStringList& arguments);
 
 // The one local file that a drop or the command line names. For none, several, or what is not a
 // local file, shows why and returns an empty path.
