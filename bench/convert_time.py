@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
-"""Times `tavelin-cli convert` of a 128 KiB image, binary to Intel HEX and back, as whole
-processes against objcopy (binutils) and srec_cat (srecord) on the same files.
+"""Times `tavelin-cli convert` of a 128 KiB image, binary to Intel HEX and to S-records and back,
+as whole processes against objcopy (binutils) and srec_cat (srecord) on the same files.
 
-Every tool converts the same random image (fixed seed) and the same HEX file (written by objcopy).
-The runs go round-robin, so a change of load on the machine reaches every tool alike. The script
-prints the median wall time and the median CPU time (user + system) of each tool and the ratio of
-tavelin-cli to each other tool; the goal is a ratio of at most 1.0. Beside them it times the floor
-under any tavelin-cli command, a process that only loads Qt Core (bench/minimal_core_probe.cpp),
-when that is built.
+Every tool converts the same random image (fixed seed), the same HEX file (written by objcopy) and
+the same S-record file (written by srec_cat). The runs go round-robin, so a change of load on the
+machine reaches every tool alike. The script prints the median wall time and the median CPU time
+(user + system) of each tool and the ratio of tavelin-cli to each other tool. Beside them it times
+two floors, when they are built: the one under any tavelin-cli command, a process that only loads
+Qt Core (bench/minimal_core_probe.cpp), and the one under any process, a C main that loads
+nothing (bench/empty_probe.c). The goal: tavelin-cli's time above its floor is at most
+srec_cat's above its own.
 
     bench/convert_time.py [--runs N] [--cli build/program/tavelin-cli]
-                          [--floor build/bench/minimal_core_probe]
+                          [--floor build/bench/minimal_core_probe] [--empty build/bench/empty_probe]
 """
 import argparse
 import os
@@ -26,23 +28,33 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SIZE = 128 * 1024
 
 
-def commands(cli, floor, folder):
+CORE_FLOOR = "Qt Core only"
+EMPTY_FLOOR = "empty C main"
+# The text formats converted: their name, objcopy's name, srec_cat's option and the extension.
+FORMATS = (("HEX", "ihex", "-intel", "hex"), ("S-record", "srec", "-motorola", "s28"))
+BINARY = ("bin", "binary", "-binary", "bin")
+
+
+def commands(cli, floors, folder):
     f = lambda name: os.path.join(folder, name)
-    directions = {
-        "bin->HEX": {
-            "tavelin-cli": [cli, "convert", f("image.bin"), f("cli.hex")],
-            "objcopy": ["objcopy", "-I", "binary", "-O", "ihex", f("image.bin"), f("objcopy.hex")],
-            "srec_cat": ["srec_cat", f("image.bin"), "-binary", "-o", f("srec.hex"), "-intel"],
-        },
-        "HEX->bin": {
-            "tavelin-cli": [cli, "convert", f("image.hex"), f("cli.bin")],
-            "objcopy": ["objcopy", "-I", "ihex", "-O", "binary", f("image.hex"), f("objcopy.bin")],
-            "srec_cat": ["srec_cat", f("image.hex"), "-intel", "-o", f("srec.bin"), "-binary"],
-        },
-    }
-    if floor:
-        for tools in directions.values():
-            tools["Qt Core only"] = [floor]
+
+    def tools(source, target):
+        (_, source_bfd, source_option, source_ext) = source
+        (_, target_bfd, target_option, target_ext) = target
+        image = f(f"image.{source_ext}")
+        return {
+            "tavelin-cli": [cli, "convert", image, f(f"cli.{target_ext}")],
+            "objcopy": ["objcopy", "-I", source_bfd, "-O", target_bfd, image,
+                        f(f"objcopy.{target_ext}")],
+            "srec_cat": ["srec_cat", image, source_option, "-o", f(f"srec.{target_ext}"),
+                         target_option],
+            **floors,
+        }
+
+    directions = {}
+    for text in FORMATS:
+        directions[f"bin->{text[0]}"] = tools(BINARY, text)
+        directions[f"{text[0]}->bin"] = tools(text, BINARY)
     return directions
 
 
@@ -64,6 +76,7 @@ def main():
     parser.add_argument("--runs", type=int, default=41)
     parser.add_argument("--cli", default=os.path.join(ROOT, "build", "program", "tavelin-cli"))
     parser.add_argument("--floor", default=os.path.join(ROOT, "build", "bench", "minimal_core_probe"))
+    parser.add_argument("--empty", default=os.path.join(ROOT, "build", "bench", "empty_probe"))
     args = parser.parse_args()
     for tool in ("objcopy", "srec_cat"):
         if shutil.which(tool) is None:
@@ -77,10 +90,14 @@ def main():
         subprocess.run(["objcopy", "-I", "binary", "-O", "ihex",
                         os.path.join(folder, "image.bin"), os.path.join(folder, "image.hex")],
                        check=True)
+        subprocess.run(["srec_cat", os.path.join(folder, "image.bin"), "-binary",
+                        "-o", os.path.join(folder, "image.s28"), "-motorola"], check=True)
 
         print(f"convert of a {SIZE // 1024} KiB image, median of {args.runs} runs, round-robin")
-        floor = os.path.abspath(args.floor) if os.path.exists(args.floor) else None
-        for direction, tools in commands(os.path.abspath(args.cli), floor, folder).items():
+        floors = {name: [os.path.abspath(path)]
+                  for name, path in ((CORE_FLOOR, args.floor), (EMPTY_FLOOR, args.empty))
+                  if os.path.exists(path)}
+        for direction, tools in commands(os.path.abspath(args.cli), floors, folder).items():
             for command in tools.values():  # warm the page cache and the dynamic loader
                 run_once(command)
             times = {tool: [] for tool in tools}
@@ -93,18 +110,22 @@ def main():
             print(f"\n{direction}")
             for tool in tools:
                 print(f"  {tool:12} wall {wall[tool]:7.2f} ms   cpu {cpu[tool]:7.2f} ms")
-            if floor:
-                print(f"  tavelin-cli - Qt Core only   wall"
-                      f" {wall['tavelin-cli'] - wall['Qt Core only']:5.2f} ms"
-                      f"   cpu {cpu['tavelin-cli'] - cpu['Qt Core only']:5.2f} ms")
-            for subject in ("tavelin-cli", "Qt Core only") if floor else ("tavelin-cli",):
+            for subject in ("tavelin-cli", CORE_FLOOR) if CORE_FLOOR in floors else ("tavelin-cli",):
                 for other in ("objcopy", "srec_cat"):
                     print(f"  {subject:12} / {other:9} wall {wall[subject] / wall[other]:5.2f}"
                           f"   cpu {cpu[subject] / cpu[other]:5.2f}")
-
-        with open(os.path.join(folder, "cli.bin"), "rb") as back:
-            if back.read() != bytes(image):
-                sys.exit("tavelin-cli's HEX->bin output differs from the image")
+            if len(floors) == 2:
+                for name, median in (("wall", wall), ("cpu", cpu)):
+                    ours = median["tavelin-cli"] - median[CORE_FLOOR]
+                    theirs = median["srec_cat"] - median[EMPTY_FLOOR]
+                    print(f"  {name:4} tavelin-cli - {CORE_FLOOR} {ours:6.2f} ms, srec_cat - "
+                          f"{EMPTY_FLOOR} {theirs:6.2f} ms: goal {'met' if ours <= theirs else 'missed'}")
+            # Each direction's output is checked before the next one overwrites it.
+            output = tools["tavelin-cli"][-1]
+            if output.endswith(".bin"):
+                with open(output, "rb") as back:
+                    if back.read() != bytes(image):
+                        sys.exit(f"tavelin-cli's {direction} output differs from the image")
 
 
 if __name__ == "__main__":

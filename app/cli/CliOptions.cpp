@@ -1,11 +1,43 @@
 #include "CliOptions.h"
 
+#include <QSet>
+
 #include "CliFailure.h"
 
 namespace {
 
-[[noreturn]] void usageError(const QString& message) {
-    throw CliFailure{ExitCode::Usage, message + QStringLiteral("\n") + usageText()};
+[[noreturn]] void usageError(const QString& message) { throw CliFailure{ExitCode::Usage, message}; }
+
+struct CommandUsage {
+    const char* name;
+    const char* arguments;
+    const char* note;
+};
+const CommandUsage kCommands[] = {
+    {"devices", "", "the catalogue: name, size, page, control bytes"},
+    {"read", "--device NAME -o FILE [--block N | --byte ADDR] [--srec-type 1|2|3]", ""},
+    {"write", "--device NAME -i FILE [--verify] [--block N | --byte ADDR]", ""},
+    {"verify", "--device NAME -i FILE [--block N | --byte ADDR]", ""},
+    {"blank", "--device NAME [--block N | --byte ADDR]", "every byte FF?"},
+    {"checksum", "--device NAME | -i FILE [--device NAME]", "CRC-32"},
+    {"convert", "IN OUT [--srec-type 1|2|3]", ""},
+    {"diff", "A B [--device NAME]", "exit 0 same bytes, 1 not"},
+    {"help", "[COMMAND]", ""},
+};
+
+QString synopsis(const CommandUsage& c) {
+    QString text = QStringLiteral("%1 %2")
+                       .arg(QLatin1StringView(c.name), -8)
+                       .arg(QLatin1StringView(c.arguments));
+    if (*c.note) text = QStringLiteral("%1  %2").arg(text, -48).arg(QLatin1StringView(c.note));
+    return text.trimmed();
+}
+
+bool isCommand(const QString& name) {
+    for (const CommandUsage& c : kCommands) {
+        if (name == QLatin1StringView(c.name)) return true;
+    }
+    return false;
 }
 
 int32_t number(const QString& option, const QString& text, int base) {
@@ -27,7 +59,8 @@ FileFormat formatNamed(const QString& name) {
     if (name == QStringLiteral("text")) return FileFormat::Text;
     if (name == QStringLiteral("hex")) return FileFormat::Hex;
     if (name == QStringLiteral("bin")) return FileFormat::Binary;
-    usageError(QStringLiteral("--format is text, hex or bin, not \"") + name + u'"');
+    if (name == QStringLiteral("srec")) return FileFormat::SRecord;
+    usageError(QStringLiteral("--format is text, hex, bin or srec, not \"") + name + u'"');
 }
 
 ProgressStyle progressNamed(const QString& name) {
@@ -37,20 +70,76 @@ ProgressStyle progressNamed(const QString& name) {
     usageError(QStringLiteral("--progress is bar, json or none, not \"") + name + u'"');
 }
 
+int srecTypeNamed(const QString& name) {
+    if (name == u'1' || name == u'2' || name == u'3') return name.toInt();
+    usageError(QStringLiteral("--srec-type is 1, 2 or 3, not \"") + name + u'"');
+}
+
+using Apply = void (*)(CliOptions&, const QString& name, const QString& value);
+struct OptionRule {
+    const char* name;
+    const char* alias;  // a short name, or nullptr
+    bool takesValue;
+    Apply apply;
+};
+const OptionRule kOptions[] = {
+    {"--device", nullptr, true,
+     [](CliOptions& o, const QString&, const QString& v) { o.device = v; }},
+    {"--input", "-i", true, [](CliOptions& o, const QString&, const QString& v) { o.input = v; }},
+    {"--output", "-o", true, [](CliOptions& o, const QString&, const QString& v) { o.output = v; }},
+    {"--block", nullptr, true,
+     [](CliOptions& o, const QString& n, const QString& v) { o.block = number(n, v, 10); }},
+    {"--byte", nullptr, true,
+     [](CliOptions& o, const QString& n, const QString& v) { o.byte = number(n, v, 16); }},
+    {"--verify", nullptr, false,
+     [](CliOptions& o, const QString&, const QString&) { o.verify = true; }},
+    {"--port", nullptr, true, [](CliOptions& o, const QString&, const QString& v) { o.port = v; }},
+    {"--baud", nullptr, true,
+     [](CliOptions& o, const QString& n, const QString& v) { o.baud = number(n, v, 10); }},
+    {"--settle", nullptr, true,
+     [](CliOptions& o, const QString& n, const QString& v) { o.settleMs = number(n, v, 10); }},
+    {"--folder", nullptr, true,
+     [](CliOptions& o, const QString&, const QString& v) { o.folder = v; }},
+    {"--format", nullptr, true,
+     [](CliOptions& o, const QString&, const QString& v) { o.format = formatNamed(v); }},
+    {"--srec-type", nullptr, true,
+     [](CliOptions& o, const QString&, const QString& v) { o.srecType = srecTypeNamed(v); }},
+    {"--progress", nullptr, true,
+     [](CliOptions& o, const QString&, const QString& v) { o.progress = progressNamed(v); }},
+};
+
+const OptionRule* ruleNamed(const QString& name) {
+    for (const OptionRule& rule : kOptions) {
+        if (name == QLatin1StringView(rule.name) ||
+            (rule.alias && name == QLatin1StringView(rule.alias))) {
+            return &rule;
+        }
+    }
+    return nullptr;
+}
+
+bool isOption(const QString& argument) { return argument.startsWith(u'-') && argument.size() > 1; }
+
 // What each command needs and allows.
 void checkCommand(const CliOptions& o) {
     const QString& c = o.command;
+    if (!isCommand(c)) usageError(QStringLiteral("unknown command \"") + c + u'"');
     const bool board = c == QStringLiteral("read") || c == QStringLiteral("write") ||
                        c == QStringLiteral("verify") || c == QStringLiteral("blank");
-    const bool known = board || c == QStringLiteral("devices") ||
-                       c == QStringLiteral("checksum") || c == QStringLiteral("convert");
-    if (!known) usageError(QStringLiteral("unknown command \"") + c + u'"');
-    if (c == QStringLiteral("convert")) {
-        if (o.positional.size() != 2) usageError(QStringLiteral("convert takes IN and OUT"));
+    const bool twoFiles = c == QStringLiteral("convert") || c == QStringLiteral("diff");
+    if (twoFiles && o.positional.size() != 2) {
+        usageError(c + (c == QStringLiteral("diff") ? QStringLiteral(" takes A and B")
+                                                    : QStringLiteral(" takes IN and OUT")));
+    }
+    if (c == QStringLiteral("help")) {
+        if (o.positional.size() > 1) usageError(QStringLiteral("help takes one COMMAND"));
+        if (!o.positional.isEmpty() && !isCommand(o.positional.first())) {
+            usageError(QStringLiteral("no command \"") + o.positional.first() + u'"');
+        }
         return;
     }
-    if (!o.positional.isEmpty()) {
-        usageError(QStringLiteral("not understood: ") + o.positional.first());
+    if (!twoFiles && !o.positional.isEmpty()) {
+        usageError(QStringLiteral("not understood: ") + o.positional.last());
     }
     if (board && o.device.isEmpty()) usageError(c + QStringLiteral(" needs --device NAME"));
     if (c == QStringLiteral("checksum") && o.device.isEmpty() && o.input.isEmpty()) {
@@ -66,6 +155,9 @@ void checkCommand(const CliOptions& o) {
     if (o.verify && c != QStringLiteral("write")) {
         usageError(QStringLiteral("--verify belongs to write"));
     }
+    if (o.srecType && c != QStringLiteral("read") && c != QStringLiteral("convert")) {
+        usageError(QStringLiteral("--srec-type belongs to read and convert"));
+    }
 }
 
 }  // namespace
@@ -73,67 +165,97 @@ void checkCommand(const CliOptions& o) {
 CliOptions parseCommandLine(const QStringList& arguments, ProgressStyle progress) {
     CliOptions o;
     o.progress = progress;
-    if (arguments.isEmpty()) usageError(QStringLiteral("no command given"));
-    o.command = arguments.first();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString name = arguments[i];
+    bool helpAsked = false;
+    bool versionAsked = false;
+    bool optionsEnded = false;
+    QSet<const OptionRule*> given;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (optionsEnded || !isOption(argument)) {
+            o.positional << argument;
+            continue;
+        }
+        if (argument == QStringLiteral("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString name = argument;
         std::optional<QString> inlineValue;
         if (name.startsWith(QStringLiteral("--")) && name.contains(u'=')) {
             inlineValue = name.section(u'=', 1);
             name = name.section(u'=', 0, 0);
         }
-        const auto value = [&]() -> QString {
-            if (inlineValue) return *inlineValue;
-            if (i + 1 >= arguments.size()) usageError(name + QStringLiteral(" needs a value"));
-            return arguments[++i];
-        };
-        if (name == QStringLiteral("--device")) {
-            o.device = value();
-        } else if (name == QStringLiteral("-i") || name == QStringLiteral("--input")) {
-            o.input = value();
-        } else if (name == QStringLiteral("-o") || name == QStringLiteral("--output")) {
-            o.output = value();
-        } else if (name == QStringLiteral("--block")) {
-            o.block = number(name, value(), 10);
-        } else if (name == QStringLiteral("--byte")) {
-            o.byte = number(name, value(), 16);
-        } else if (name == QStringLiteral("--verify") && !inlineValue) {
-            o.verify = true;
-        } else if (name == QStringLiteral("--port")) {
-            o.port = value();
-        } else if (name == QStringLiteral("--baud")) {
-            o.baud = number(name, value(), 10);
-        } else if (name == QStringLiteral("--folder")) {
-            o.folder = value();
-        } else if (name == QStringLiteral("--format")) {
-            o.format = formatNamed(value());
-        } else if (name == QStringLiteral("--progress")) {
-            o.progress = progressNamed(value());
-        } else if (name.startsWith(u'-') && name.size() > 1) {
-            usageError(QStringLiteral("unknown option ") + arguments[i]);
-        } else {
-            o.positional << name;
+        if (name == QStringLiteral("--help") || name == QStringLiteral("-h")) {
+            helpAsked = true;
+            continue;
         }
+        if (name == QStringLiteral("--version")) {
+            versionAsked = true;
+            continue;
+        }
+        const OptionRule* rule = ruleNamed(name);
+        if (!rule) usageError(QStringLiteral("unknown option ") + name);
+        if (given.contains(rule))
+            usageError(QLatin1StringView(rule->name) + QStringLiteral(" given twice"));
+        given.insert(rule);
+        QString value;
+        if (!rule->takesValue) {
+            if (inlineValue) usageError(name + QStringLiteral(" takes no value"));
+        } else if (inlineValue) {
+            value = *inlineValue;
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            usageError(name + QStringLiteral(" needs a value"));
+        }
+        rule->apply(o, name, value);
+    }
+    if (helpAsked) {
+        // "COMMAND --help" is "help COMMAND".
+        o.command = QStringLiteral("help");
+        if (!o.positional.isEmpty() && o.positional.first() == o.command)
+            o.positional.removeFirst();
+        o.positional = o.positional.mid(0, 1);
+    } else if (versionAsked) {
+        o.command = QStringLiteral("version");
+        return o;
+    } else if (o.positional.isEmpty()) {
+        usageError(QStringLiteral("no command given"));
+    } else {
+        o.command = o.positional.takeFirst();
     }
     checkCommand(o);
     return o;
 }
 
-QString usageText() {
-    return QStringLiteral(
-        "usage: tavelin-cli COMMAND [options]\n"
-        "  devices                                   the catalogue: name, size, page, control "
-        "bytes\n"
-        "  read     --device NAME -o FILE [--block N | --byte ADDR]\n"
-        "  write    --device NAME -i FILE [--verify] [--block N | --byte ADDR]\n"
-        "  verify   --device NAME -i FILE [--block N | --byte ADDR]\n"
-        "  blank    --device NAME [--block N | --byte ADDR]\n"
-        "  checksum --device NAME | -i FILE [--device NAME]\n"
-        "  convert  IN OUT\n"
-        "options: --port N|PATH  --baud N  --folder DIR  --format text|hex|bin\n"
-        "         --progress=bar|json|none   (-o - writes to standard output)\n"
-        "N is decimal, ADDR hexadecimal. The format follows the file name (.txt text, .hex HEX,\n"
-        "anything else binary) unless --format names it.\n"
-        "exit: 0 done, 1 differences or not blank, 2 usage, 3 port cannot be opened,\n"
-        "      4 board did not answer or answered wrongly, 5 file cannot be read or written");
+QString usageText(const QString& command) {
+    QString text;
+    if (command.isEmpty()) {
+        text = QStringLiteral("usage: tavelin-cli COMMAND [options]\n");
+        for (const CommandUsage& c : kCommands) text += QStringLiteral("  ") + synopsis(c) + u'\n';
+    } else {
+        for (const CommandUsage& c : kCommands) {
+            if (command == QLatin1StringView(c.name)) {
+                text = QStringLiteral("usage: tavelin-cli %1 %2\n")
+                           .arg(QLatin1StringView(c.name), QLatin1StringView(c.arguments));
+            }
+        }
+    }
+    return text +
+           QStringLiteral(
+               "options, before or after the command, as --opt value or --opt=value; -- ends "
+               "them:\n"
+               "  --port N|PATH  --baud N  --settle MS  --folder DIR  --format text|hex|bin|srec\n"
+               "  --progress=bar|json|none  --version  --help   (-o - writes to standard output)\n"
+               "N and MS are decimal, ADDR hexadecimal. The format follows the file name (.txt "
+               "text,\n"
+               ".hex HEX, .s19 .s28 .s37 .srec .mot S-records, anything else binary) unless "
+               "--format\n"
+               "names it; for convert it names OUT's. --srec-type defaults to the smallest that "
+               "holds\n"
+               "the device's addresses. --settle waits after opening the port, for boards that "
+               "reset.\n"
+               "exit: 0 done, 1 differences or not blank, 2 usage, 3 port cannot be opened,\n"
+               "      4 board did not answer or answered wrongly, 5 file cannot be read or "
+               "written");
 }

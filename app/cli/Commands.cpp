@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "BoardSession.h"
 #include "CliFailure.h"
@@ -18,6 +20,7 @@
 #include "ProgramError.h"
 #include "ProgramLocation.h"
 #include "ProgramState.h"
+#include "ProgramVersion.h"
 #include "Progress.h"
 #include "QtSerialPort.h"
 #include "SettingsFiles.h"
@@ -79,11 +82,10 @@ void selectDevice(ProgramState& state, const CliOptions& options) {
 TransferRange rangeOf(const CliOptions& options, const ProgramState& state) {
     if (options.block) {
         if (*options.block >= state.BlockCount) {
-            throw CliFailure{ExitCode::Usage,
-                             QStringLiteral("--block %1: %2 has blocks 0 to %3")
-                                 .arg(*options.block)
-                                 .arg(state.DeviceName)
-                                 .arg(state.BlockCount - 1)};
+            throw CliFailure{ExitCode::Usage, QStringLiteral("--block %1: %2 has blocks 0 to %3")
+                                                  .arg(*options.block)
+                                                  .arg(state.DeviceName)
+                                                  .arg(state.BlockCount - 1)};
         }
         return {Unit::Block, *options.block, *options.block * BlockSize};
     }
@@ -110,13 +112,15 @@ std::pair<int32_t, int32_t> addressesOf(const TransferRange& range, const Progra
 // fails here instead of mixing its frames into another transfer.
 void openPort(QtSerialPort& port, const CliOptions& options, ProgramState& state) {
     if (options.port.isEmpty() || !options.baud) {
-        settingsStep([&] { readCommFile(state, state.SettingsFolder + QStringLiteral("comm.txt")); });
+        settingsStep(
+            [&] { readCommFile(state, state.SettingsFolder + QStringLiteral("comm.txt")); });
     }
     const QString portText = options.port.isEmpty() ? state.CommSettings[0] : options.port;
     bool isNumber = false;
     const int32_t number = portText.trimmed().toInt(&isNumber);
-    const int32_t speed =
-        options.baud ? *options.baud : settingsStep([&] { return toInteger32(state.CommSettings[1]); });
+    const int32_t speed = options.baud
+                              ? *options.baud
+                              : settingsStep([&] { return toInteger32(state.CommSettings[1]); });
     if (isNumber) {
         port.setPortNumber(number);
     } else {
@@ -124,8 +128,7 @@ void openPort(QtSerialPort& port, const CliOptions& options, ProgramState& state
     }
     port.setSpeed(speed);
     if (!port.open()) {
-        const QString device =
-            isNumber ? portDevicePath(state.SettingsFolder, number) : portText;
+        const QString device = isNumber ? portDevicePath(state.SettingsFolder, number) : portText;
         throw CliFailure{ExitCode::Port, QStringLiteral("cannot open port %1 (%2) at %3 baud: %4")
                                              .arg(portText, device)
                                              .arg(speed)
@@ -133,10 +136,20 @@ void openPort(QtSerialPort& port, const CliOptions& options, ProgramState& state
     }
     port.resetFirst();
     port.resetSecond();
+    // A board that resets when the port opens is deaf until its firmware runs; what it sends
+    // meanwhile is dropped before the first frame.
+    if (options.settleMs) std::this_thread::sleep_for(std::chrono::milliseconds(*options.settleMs));
 }
 
+// What the two bytes of a difference are called.
+struct DifferenceLabels {
+    QString expected = QStringLiteral("expected");
+    QString read = QStringLiteral("read");
+};
+
 // Prints the first differences and how many there are in all; the exit status for them.
-int reportDifferences(const std::vector<Difference>& differences, const QString& what) {
+int reportDifferences(const std::vector<Difference>& differences, const QString& what,
+                      const DifferenceLabels& labels = {}) {
     if (differences.empty()) return ExitCode::Done;
     QString text = QStringLiteral("%1: %2 differing address%3\n")
                        .arg(what)
@@ -145,9 +158,9 @@ int reportDifferences(const std::vector<Difference>& differences, const QString&
     const auto shown = std::min<std::size_t>(differences.size(), kShownDifferences);
     for (std::size_t i = 0; i < shown; ++i) {
         const Difference& d = differences[i];
-        text += QStringLiteral("  0x%1  expected %2  read %3\n")
-                    .arg(fixedHex(static_cast<uint32_t>(d.address), 5), hexByte(d.expected),
-                         hexByte(d.read));
+        text += QStringLiteral("  0x%1  %2 %3  %4 %5\n")
+                    .arg(fixedHex(static_cast<uint32_t>(d.address), 5), labels.expected,
+                         hexByte(d.expected), labels.read, hexByte(d.read));
     }
     if (differences.size() > shown) {
         text += QStringLiteral("  ... and %1 more").arg(differences.size() - shown);
@@ -165,7 +178,8 @@ QByteArray imageBytes(const DataImage& image, int32_t first, int32_t end) {
 }
 
 void printChecksum(const QByteArray& bytes) {
-    printData(QStringLiteral("%1\n").arg(crc32(bytes), 8, 16, QLatin1Char('0')).toUpper().toLatin1());
+    printData(
+        QStringLiteral("%1\n").arg(crc32(bytes), 8, 16, QLatin1Char('0')).toUpper().toLatin1());
 }
 
 // A board command: the device chosen and the range checked first, then the port opened and a
@@ -216,10 +230,12 @@ int listDevices(const CliOptions& options) {
 int read(const CliOptions& options) {
     const FileFormat format = formatOf(options.output, options.format);
     Board board(options);
+    ImageOrigin origin;
+    origin.srecType = srecTypeFor(options.srecType, format, board.state->BlockCount * BlockSize);
     board.connect().run(Operation::Read, board.range);
     // Only what was read goes out; the rest of the image is empty and written as erased.
     // What was read exists nowhere else: the file is on the disk before the command ends.
-    saveImage(options.output, format, board.state->Image, {},
+    saveImage(options.output, format, board.state->Image, origin,
               addressesOf(board.range, *board.state).second, SaveSync::ToDisk);
     return ExitCode::Done;
 }
@@ -232,9 +248,9 @@ int write(const CliOptions& options) {
     Board board(options);
     loadImage(options.input, formatOf(options.input, options.format), board.state->Image);
     if (!isWriteAvailable(board.range.unit, board.state->PageSizeBytes)) {
-        throw CliFailure{ExitCode::Usage, board.state->DeviceName +
-                                              QStringLiteral(" has no page size: only --byte "
-                                                             "can write it")};
+        throw CliFailure{ExitCode::Usage,
+                         board.state->DeviceName + QStringLiteral(" has no page size: only --byte "
+                                                                  "can write it")};
     }
     BoardSession& session = board.connect();
     session.run(Operation::Write, board.range);
@@ -279,23 +295,50 @@ int convert(const CliOptions& options) {
     const QString& in = options.positional[0];
     const QString& out = options.positional[1];
     DataImage image;
-    const ImageOrigin origin = loadImage(in, formatOf(in, std::nullopt), image);
+    ImageOrigin origin = loadImage(in, formatOf(in, std::nullopt), image);
     const FileFormat format = formatOf(out, options.format);
+    origin.srecType = srecTypeFor(options.srecType, format, extentOf(image));
     // A binary file ends where the input did: its own length, or the last byte that is not FF.
     const int32_t binaryBytes = format != FileFormat::Binary ? 0
-                                : origin.binaryBytes       ? *origin.binaryBytes
-                                                           : extentOf(image);
+                                : origin.binaryBytes         ? *origin.binaryBytes
+                                                             : extentOf(image);
     // The input stays on the disk, so a file lost to a power cut can be made again; waiting for
     // the disk would cost more than the conversion.
     saveImage(out, format, image, origin, binaryBytes, SaveSync::CacheOnly);
     return ExitCode::Done;
 }
 
+// Both files over the device's size, or over the whole image; what a file does not cover is FF.
+int diff(const CliOptions& options) {
+    auto state = std::make_unique<ProgramState>();
+    DataImage& a = state->Image;
+    auto b = std::make_unique<DataImage>();
+    const QString& pathA = options.positional[0];
+    const QString& pathB = options.positional[1];
+    loadImage(pathA, formatOf(pathA, options.format), a);
+    loadImage(pathB, formatOf(pathB, options.format), *b);
+    int32_t end = DataImage::Size;
+    if (!options.device.isEmpty()) {
+        selectDevice(*state, options);
+        end = state->BlockCount * BlockSize;
+    }
+    std::vector<Difference> differences;
+    for (int32_t address = 0; address < end; ++address) {
+        const uint8_t byteA = imageByte(a, address);
+        const uint8_t byteB = imageByte(*b, address);
+        if (byteA != byteB) differences.push_back({address, byteA, byteB});
+    }
+    return reportDifferences(differences, QStringLiteral("diff"),
+                             {QStringLiteral("A"), QStringLiteral("B")});
+}
+
 }  // namespace
 
 bool needsApplication(const CliOptions& options) {
-    return options.command != QStringLiteral("convert") &&
-           !(options.command == QStringLiteral("checksum") && options.device.isEmpty());
+    const QString& c = options.command;
+    const bool filesAlone = c == QStringLiteral("checksum") || c == QStringLiteral("diff");
+    return c != QStringLiteral("convert") && c != QStringLiteral("help") &&
+           c != QStringLiteral("version") && !(filesAlone && options.device.isEmpty());
 }
 
 int runCommand(const CliOptions& options) {
@@ -306,5 +349,14 @@ int runCommand(const CliOptions& options) {
     if (c == QStringLiteral("verify")) return verify(options);
     if (c == QStringLiteral("blank")) return blank(options);
     if (c == QStringLiteral("checksum")) return checksum(options);
+    if (c == QStringLiteral("diff")) return diff(options);
+    if (c == QStringLiteral("help")) {
+        printData(usageText(options.positional.value(0)).toLocal8Bit() + '\n');
+        return ExitCode::Done;
+    }
+    if (c == QStringLiteral("version")) {
+        printData(QByteArray("tavelin-cli ") + kProgramVersion + '\n');
+        return ExitCode::Done;
+    }
     return convert(options);
 }

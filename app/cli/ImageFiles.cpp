@@ -1,12 +1,16 @@
 #include "ImageFiles.h"
 
+#include <algorithm>
+
 #include "AtomicSave.h"
 #include "BinaryFormat.h"
 #include "CliFailure.h"
 #include "Console.h"
 #include "DataImage.h"
 #include "FileTypeRule.h"
+#include "HexText.h"
 #include "ProgramError.h"
+#include "SRecordFormat.h"
 #include "TextFormat.h"
 
 namespace {
@@ -44,6 +48,19 @@ ImageOrigin loadHex(const QString& path, DataImage& image) {
     return origin;
 }
 
+ImageOrigin loadSRecords(const QString& path, DataImage& image) {
+    const SRecordFormat::LoadResult result = SRecordFormat::load(path, image);
+    if (result.faultyLine > 0) {
+        fileFailure(
+            QStringLiteral("%1: line %2: %3").arg(path).arg(result.faultyLine).arg(result.fault));
+    }
+    if (!result.closed) {
+        printMessage(path + QStringLiteral(": no count or end record after the last data record; "
+                                           "the file may be cut short"));
+    }
+    return {};
+}
+
 // The file's bytes, as the window's writers make them.
 QByteArray fileBytes(FileFormat format, const DataImage& image, const ImageOrigin& origin,
                      int32_t binaryBytes) {
@@ -52,6 +69,8 @@ QByteArray fileBytes(FileFormat format, const DataImage& image, const ImageOrigi
             return TextFormat::fileBytes(image);
         case FileFormat::Hex:
             return HexFormat::fileBytes(image, origin.comments, origin.recordType);
+        case FileFormat::SRecord:
+            return SRecordFormat::fileBytes(image, origin.srecType);
         case FileFormat::Binary:
             break;
     }
@@ -61,7 +80,24 @@ QByteArray fileBytes(FileFormat format, const DataImage& image, const ImageOrigi
 }  // namespace
 
 FileFormat formatOf(const QString& path, std::optional<FileFormat> chosen) {
-    return chosen ? *chosen : static_cast<FileFormat>(fileTypeIndexForName(path));
+    if (chosen) return *chosen;
+    if (SRecordFormat::isSRecordName(path)) return FileFormat::SRecord;
+    return static_cast<FileFormat>(fileTypeIndexForName(path));
+}
+
+int srecTypeFor(std::optional<int> asked, FileFormat format, int32_t end) {
+    const int32_t last = std::max(end, 1) - 1;
+    if (!asked) return SRecordFormat::smallestRecordType(last);
+    if (format != FileFormat::SRecord) {
+        throw CliFailure{ExitCode::Usage, QStringLiteral("--srec-type is for S-record files")};
+    }
+    if (last > SRecordFormat::lastAddressOf(*asked)) {
+        throw CliFailure{ExitCode::Usage,
+                         QStringLiteral("--srec-type %1 holds addresses up to 0x%2, not 0x%3")
+                             .arg(*asked)
+                             .arg(upperHex(SRecordFormat::lastAddressOf(*asked)), upperHex(last))};
+    }
+    return *asked;
 }
 
 ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image) {
@@ -71,6 +107,8 @@ ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image) 
                 return loadText(path, image);
             case FileFormat::Hex:
                 return loadHex(path, image);
+            case FileFormat::SRecord:
+                return loadSRecords(path, image);
             case FileFormat::Binary:
                 break;
         }

@@ -15,15 +15,22 @@ struct ImageOrigin {
     HexComments comments;
     HexRecordType recordType = HexRecordType::Int32bit;
     std::optional<int32_t> binaryBytes;  // a binary file's length
+    int srecType = 1;                    // the data records an S-record file is written with
 };
 
-// The format a file name asks for (the window's rule), unless one was chosen.
+// The format a file name asks for (the S-record names, then the window's rule), unless one was
+// chosen.
 FileFormat formatOf(const QString& path, std::optional<FileFormat> chosen);
+
+// The S-record type of a file for addresses 0 to end - 1: the one asked for, else the smallest
+// that holds them. Throws CliFailure (ExitCode::Usage) when the type asked for cannot hold them,
+// or when one is asked for a file of another format.
+int srecTypeFor(std::optional<int> asked, FileFormat format, int32_t end);
 
 // Reads a file with the window's readers, taking lines that end in LF only as well. Throws
 // CliFailure (ExitCode::File) with the reader's message when the file cannot be read or is
-// malformed; a HEX file without an end record loads, with a warning. Addresses beyond a binary
-// file read FF, as those no HEX record covers.
+// malformed; a HEX or S-record file without an end record loads, with a warning. Addresses beyond a
+// binary file read FF, as those no HEX record covers.
 ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image);
 
 // Writes the image as the window's writers do (lines end in CR LF), replacing the file whole with

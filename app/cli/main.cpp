@@ -12,11 +12,6 @@
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (arguments.size() == 1 &&
-        (arguments[0] == QStringLiteral("--help") || arguments[0] == QStringLiteral("-h"))) {
-        printData(usageText().toLocal8Bit() + '\n');
-        return ExitCode::Done;
-    }
     try {
         const CliOptions options = parseCommandLine(
             arguments, standardErrorIsTerminal() ? ProgressStyle::Bar : ProgressStyle::None);
@@ -28,7 +23,10 @@ int main(int argc, char** argv) {
         }
         return runCommand(options);
     } catch (const CliFailure& failure) {
-        printMessage(QStringLiteral("tavelin-cli: ") + failure.message);
+        QString text = QStringLiteral("tavelin-cli: ") + failure.message;
+        if (failure.exitCode == ExitCode::Usage)
+            text += QStringLiteral("\ntry 'tavelin-cli --help'");
+        printMessage(text);
         return failure.exitCode;
     }
 }

@@ -15,3 +15,15 @@ QString DataImage::at(int address) const {
 }
 
 void DataImage::fill(QStringView text) { std::fill(cells_.begin(), cells_.end(), cellOf(text)); }
+
+std::vector<DataImage::Cell> DataImage::cells(int first, int count) const {
+    if (count < 0 || first < 0 || first > Size - count) outOfRange();
+    const auto begin = cells_.begin() + first;
+    return {begin, begin + count};
+}
+
+void DataImage::setCells(int first, std::span<const Cell> cells) {
+    const int count = static_cast<int>(cells.size());
+    if (first < 0 || first > Size - count) outOfRange();
+    std::copy(cells.begin(), cells.end(), cells_.begin() + first);
+}

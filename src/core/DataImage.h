@@ -5,6 +5,7 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // The memory image: one two-character hexadecimal text per byte address. Cells keep the text as
@@ -34,8 +35,12 @@ public:
     // one).
     void fill(QStringView text);
 
-private:
+    // Cells as stored, for keeping and putting back a range whole (the undo history).
     using Cell = std::array<char, 2>;
+    std::vector<Cell> cells(int first, int count) const;
+    void setCells(int first, std::span<const Cell> cells);
+
+private:
 
     static char cellChar(QChar c) {
         const char16_t u = c.unicode();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DataImage.h"
+#include "ImageHistory.h"
 
 // A file operation announced by the first press of a file button, waiting for 開始 or 取消.
 // StartupLoad is the load start-up announces by turning only the left button to 開始: the right
@@ -30,6 +31,8 @@ struct ProgramState {
     // Memory image and edit marks (index 0x20000 exists but is never used)
     DataImage Image;
     std::vector<bool> EditMarks = std::vector<bool>(DataImage::Size + 1, false);
+    // Every change to the image and its marks is one step here (see ImageEdit).
+    ImageHistory History;
 
     // Position of the view
     int32_t CurrentBlock = 0;

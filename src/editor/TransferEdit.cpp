@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ImageEdit.h"
 #include "MessageText.h"
 #include "ProgramState.h"
 #include "Selection.h"
@@ -14,8 +15,11 @@ TransferPress plainTransfer(ProgramState& s, const QStringList& bytes, const Edi
     TransferPress press(Step::Written);
     const int32_t start = s.CurrentAddress;
     const int16_t startCell = s.CurrentCell;
-    s.CurrentAddress =
-        writePlainTransfer(s.Image, s.EditMarks, start, bytes, s.DeviceCapacity, options.markEdits);
+    {
+        ImageEdit edit(s, start, static_cast<int>(bytes.size()));
+        s.CurrentAddress = writePlainTransfer(s.Image, s.EditMarks, start, bytes, s.DeviceCapacity,
+                                              options.markEdits);
+    }
     if (!options.autoAddress) {  // the selection stays where the transfer began
         s.CurrentAddress = start;
         return press;
@@ -86,7 +90,10 @@ TransferPress endAllData(ProgramState& s, const EditOptions& options, const QStr
 TransferPress fillAllDataTransfer(ProgramState& s, const QStringList& bytes,
                                   const EditOptions& options) {
     const int32_t start = s.CurrentAddress;
-    fillAllData(s.Image, start, bytes, s.DeviceCapacity);
+    {
+        ImageEdit edit(s, start, s.DeviceCapacity - start);
+        fillAllData(s.Image, start, bytes, s.DeviceCapacity);
+    }
     TransferPress press =
         endAllData(s, options, QStringLiteral("ALL DATA変更完了"),
                    options.hexEntry ? QStringLiteral("ALL DATA変更処理を完了しました")

@@ -1,6 +1,5 @@
 #include "HexFormat.h"
 
-#include <array>
 #include <limits>
 
 #include "AtomicSave.h"
@@ -189,11 +188,11 @@ void save(const QString& path, const DataImage& image, const HexComments& commen
 
 QByteArray fileBytes(const DataImage& image, const HexComments& comments,
                      HexRecordType recordType) {
-    constexpr int kGroup = 16;
-    constexpr int kLongestLine = 11 + 2 * kGroup + 2;  // a full record with its CR LF
+    constexpr int kLongestLine = 11 + 2 * CellBytes::kGroup + 2;  // a full record with its CR LF
     // Records first: a cell that is not hexadecimal is reported before a comment the code page
     // cannot hold, whatever the order in the file.
-    QByteArray records(qsizetype{DataImage::Size / kGroup + 2} * kLongestLine, Qt::Uninitialized);
+    QByteArray records(qsizetype{DataImage::Size / CellBytes::kGroup + 2} * kLongestLine,
+                       Qt::Uninitialized);
     char* out = records.data();
     const auto endLine = [&out] {
         *out++ = '\r';
@@ -203,40 +202,30 @@ QByteArray fileBytes(const DataImage& image, const HexComments& comments,
         for (const char c : text) *out++ = c;
     };
     bool extendedWritten = false;
-    std::array<QLatin1StringView, kGroup> cells;
-    std::array<uint8_t, kGroup> values{};
-    for (int base = 0; base < DataImage::Size; base += kGroup) {
-        int first = kGroup;
-        int last = -1;
-        for (int i = 0; i < kGroup; ++i) {
-            values[i] = CellBytes::byteForWriting(image, base + i, cells[i]);
-            if (values[i] == 0xFF) continue;
-            if (first == kGroup) first = i;
-            last = i;
-        }
-        if (last < 0) continue;
-
-        if (base >= 0x10000 && !extendedWritten) {
-            extendedWritten = true;
-            write(recordType == HexRecordType::Int20bit ? QLatin1StringView(":020000021000EC")
-                                                        : QLatin1StringView(":020000040001F9"));
+    CellBytes::forEachDataSpan(
+        image, [&](int base, int first, int last, const CellBytes::GroupCells& cells,
+                   const CellBytes::GroupBytes& values) {
+            if (base >= 0x10000 && !extendedWritten) {
+                extendedWritten = true;
+                write(recordType == HexRecordType::Int20bit ? QLatin1StringView(":020000021000EC")
+                                                            : QLatin1StringView(":020000040001F9"));
+                endLine();
+            }
+            const int count = last - first + 1;
+            const int address = (base + first) % 0x10000;
+            int sum = count + (address >> 8) + (address & 0xFF);
+            *out++ = ':';
+            out = writeFixedHex(out, count, 2);
+            out = writeFixedHex(out, address, 4);
+            out = writeFixedHex(out, 0x00, 2);
+            for (int i = first; i <= last; ++i) {
+                // Cells are written as they stand; a never-loaded one inside the span has no text.
+                write(cells[i].isEmpty() ? QLatin1StringView("FF") : cells[i]);
+                sum += values[i];
+            }
+            out = writeFixedHex(out, (256 - sum % 256) % 256, 2);
             endLine();
-        }
-        const int count = last - first + 1;
-        const int address = (base + first) % 0x10000;
-        int sum = count + (address >> 8) + (address & 0xFF);
-        *out++ = ':';
-        out = writeFixedHex(out, count, 2);
-        out = writeFixedHex(out, address, 4);
-        out = writeFixedHex(out, 0x00, 2);
-        for (int i = first; i <= last; ++i) {
-            // Cells are written as they stand; a never-loaded one inside the span has no text.
-            write(cells[i].isEmpty() ? QLatin1StringView("FF") : cells[i]);
-            sum += values[i];
-        }
-        out = writeFixedHex(out, (256 - sum % 256) % 256, 2);
-        endLine();
-    }
+        });
     write(QLatin1StringView(":00000001FF"));
     endLine();
     records.truncate(out - records.data());

@@ -216,7 +216,7 @@ void WriterLink::finishByteReply() {
             break;
         case Operation::Read:
             good = framed;
-            if (good && !callOut([&] { state_.Image.set(state_.CurrentAddress, hh); })) {
+            if (good && !callOut([&] { storeReadByte(hh); })) {
                 return endWithFailure(byteMessage(QStringLiteral(" Error"), hh));
             }
             // A failed redraw leaves the grid stale, not the byte unread.
@@ -231,6 +231,21 @@ void WriterLink::finishByteReply() {
     }
     if (!good) return endWithFailure(byteMessage(QStringLiteral(" Error"), hh));
     endCompleted(byteMessage(QStringLiteral(" Completed"), hh));
+}
+
+// What a READ stores is one undo step, however many blocks it takes; the step closes when the
+// operation ends.
+void WriterLink::storeReadByte(const QString& hh) {
+    state_.History.willChange(state_.Image, state_.EditMarks, state_.CurrentAddress, 1);
+    state_.Image.set(state_.CurrentAddress, hh);
+}
+
+void WriterLink::storeReadBlock() {
+    const int base = state_.CurrentBlock * BlockSize;
+    state_.History.willChange(state_.Image, state_.EditMarks, base, BlockSize);
+    for (int k = 1; k <= BlockSize; ++k) {
+        state_.Image.set(base + k - 1, hexByte(state_.ReceiveBuffer[k]));
+    }
 }
 
 bool WriterLink::byteMatchesImage() {
@@ -249,12 +264,7 @@ void WriterLink::finishBlockReply() {
 
     if (operation == Operation::Read) {
         // Stored only now that every check has passed: a bad reply leaves the image as it was.
-        const bool stored = callOut([this] {
-            const int base = state_.CurrentBlock * BlockSize;
-            for (int k = 1; k <= BlockSize; ++k) {
-                state_.Image.set(base + k - 1, hexByte(state_.ReceiveBuffer[k]));
-            }
-        });
+        const bool stored = callOut([this] { storeReadBlock(); });
         if (!stored) return endWithFailure(failed);
     }
 
@@ -349,6 +359,7 @@ void WriterLink::followWithVerify(const QString& writeResult) {
 }
 
 void WriterLink::endOperation() {
+    state_.History.endStep(state_.Image, state_.EditMarks);
     awaitingReply_ = false;
     stopRequested_ = false;
     writeResult_.clear();

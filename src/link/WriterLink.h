@@ -107,6 +107,8 @@ private:
     void finishByteReply();
     void finishBlockReply();
     bool blockReplyIsGood();
+    void storeReadByte(const QString& hh);
+    void storeReadBlock();
     bool byteMatchesImage();
     void restoreTransferUnit();
     void endCompleted(const QString& message);

@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -21,6 +23,7 @@
 #include "FileDrop.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
+#include "ProgramVersion.h"
 #include "QtFileDialogs.h"
 
 FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QString programFolder,
@@ -39,7 +42,11 @@ FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QS
 
 FrmBase::~FrmBase() = default;
 
-void FrmBase::Form_Load() { subSetup(); }
+// Start-up's own load is where the user begins, not a change to take back.
+void FrmBase::Form_Load() {
+    subSetup();
+    state_.History.clear();
+}
 
 void FrmBase::closeEvent(QCloseEvent* event) {
     Form_Unload();
@@ -81,6 +88,12 @@ void FrmBase::connectEvent(Sender* sender, Signal signal, const QString& name,
 void FrmBase::connectClick(QAbstractButton* button, const QString& name,
                            const std::function<void()>& handler) {
     connectEvent(button, &QAbstractButton::clicked, name, handler);
+}
+
+// A key of the whole window. A text box that has the focus keeps the keys it edits with.
+void FrmBase::connectKey(const QKeySequence& keys, const QString& name,
+                         const std::function<void()>& handler) {
+    connectEvent(new QShortcut(keys, this), &QShortcut::activated, name, handler);
 }
 
 void FrmBase::connectHandlers() {
@@ -139,6 +152,7 @@ void FrmBase::connectHandlers() {
     connectClick(cmdEditReverse, QStringLiteral("cmdEditReverse_Click"),
                  [this] { cmdEditReverse_Click(); });
     connectTransferControls();
+    connectUndoKeys();
     singleEntryHeight_ = txtSetData->maximumHeight();
     lblMessage->installEventFilter(this);
     flbFileList->installEventFilter(this);
@@ -185,9 +199,19 @@ bool FrmBase::eventFilter(QObject* watched, QEvent* event) {
         const auto cell = std::find(txtData.begin(), txtData.end(), watched);
         if (cell != txtData.end()) {
             const int index = static_cast<int>(cell - txtData.begin());
-            runHandler(QStringLiteral("txtData_Click"), [this, index] { txtData_Click(index); });
+            const bool extend =
+                static_cast<QMouseEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+            runHandler(QStringLiteral("txtData_Click"),
+                       [this, index, extend] { txtData_MouseDown(index, extend); });
             return false;  // the cell still takes the focus
         }
+    }
+    if (event->type() == QEvent::KeyPress &&
+        std::find(txtData.begin(), txtData.end(), watched) != txtData.end()) {
+        bool handled = false;
+        runHandler(QStringLiteral("txtData_KeyDown"),
+                   [&] { handled = txtData_KeyDown(*static_cast<QKeyEvent*>(event)); });
+        return handled;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -227,7 +251,8 @@ void FrmBase::showMessageLine(const QString& text, int32_t windowsColour) {
 }
 
 void FrmBase::setWindowCaption() {
-    setWindowTitle(QStringLiteral("Tavelin ") + QStringLiteral(" Ver.2.02") +
-                   QStringLiteral(" 【Device: ") + state_.DeviceName + QStringLiteral(" / File: ") +
-                   txtFileName->text() + QStringLiteral("】"));
+    setWindowTitle(QStringLiteral("Tavelin ") + QStringLiteral(" Ver.") +
+                   QLatin1StringView(kProgramVersion) + QStringLiteral(" 【Device: ") +
+                   state_.DeviceName + QStringLiteral(" / File: ") + txtFileName->text() +
+                   QStringLiteral("】"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QUrl>
@@ -10,15 +11,20 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include "CellRange.h"
 #include "WriterLink.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QGroupBox;
+class QKeySequence;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -36,9 +42,14 @@ enum class ArmedFile : uint8_t;
 struct EditMessage;
 struct EditOptions;
 struct TransferPress;
+struct UndoPress;
 struct HexComments;
 class Dialogs;
 class FileDialogs;
+class DlgFind;
+class DlgGoTo;
+enum class CellMoveKey;
+enum class FindDirection;
 class SerialPort;
 
 // The main window. It owns every working control; its handlers are spread over files named after
@@ -110,6 +121,8 @@ private:
                       const std::function<void()>& handler);
     void connectClick(QAbstractButton* button, const QString& name,
                       const std::function<void()>& handler);
+    void connectKey(const QKeySequence& keys, const QString& name,
+                    const std::function<void()>& handler);
 
     // Start-up and shut-down (FrmBase_Setup.cpp)
     void subSetup();
@@ -179,6 +192,26 @@ private:
     int entryBoxLimit() const;
     void setEntryText(const QString& text);
 
+    // Keys of the grid: moves, a range, copy and paste, go to address, find (FrmBase_Keys.cpp)
+    void txtData_MouseDown(int Index, bool extend);
+    bool txtData_KeyDown(const QKeyEvent& event);  // false for a key the cell handles itself
+    void moveSelection(CellMoveKey key, bool extend);
+    // The click route to any address: the block bar, then a click on the cell.
+    void selectAddress(int32_t address);
+    void extendRange(int32_t address);
+    void endRange();
+    // The cells of the block on view that the range covers, as a first and last cell.
+    std::optional<std::pair<int, int>> rangeOnView() const;
+    void paintRange();
+    void redrawGrid();
+    void copyToClipboard();
+    void pasteFromClipboard();
+    void openGoTo();
+    void cmdGoTo_Click();
+    void openFind();
+    void cmdFindNext_Click();
+    void findAgain(FindDirection direction);
+
     // Transfer edits and ALL DATA (FrmBase_Edit.cpp)
     void chkEdit_Click(int Index);
     void cmdEdit_Click(int Index);
@@ -186,6 +219,12 @@ private:
     void showTransferPress(const TransferPress& press);
     void showAllDataArmed();
     void showEditMessage(const EditMessage& message);
+
+    // Undo and redo (FrmBase_Undo.cpp)
+    void connectUndoKeys();
+    void keyUndo_Press();
+    void keyRedo_Press();
+    void showUndoPress(const UndoPress& press);
 
     // Single and Multi layouts (FrmBase_LineChange.cpp)
     void cmdLineChange_Click();
@@ -231,6 +270,14 @@ private:
     QElapsedTimer blockDrawn_;
     bool blockPending_ = false;
     bool progressPending_ = false;
+    std::optional<CellRange> range_;
+    // The range's background: light steel blue, a colour the colour table does not offer, so it
+    // cannot be taken for a cursor; the text keeps the colour of its edit mark.
+    static constexpr int32_t kRangeBack = 0xF0D8B8;
+    DlgGoTo* dlgGoTo_ = nullptr;
+    DlgFind* dlgFind_ = nullptr;
+    QByteArray findPattern_;
+    std::optional<int32_t> lastMatch_;
 
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays,
     // and is how anything outside the window finds one.

@@ -62,6 +62,8 @@ TEST_F(TransferControl, StopEndsAWholeMemoryReadAfterTheBlockInFlight) {
     EXPECT_EQ(window.progress, QStringList({"0/4", "1/4", "2/4"}));
     EXPECT_EQ(window.enables, 1);
     EXPECT_FALSE(window.timerRunning);
+    // The blocks read are one undo step, closed when the operation ended.
+    EXPECT_EQ(state.History.stepCount(), 1u);
 
     // A request while nothing runs, or left from the last run, stops nothing.
     link.requestStop();
@@ -70,6 +72,10 @@ TEST_F(TransferControl, StopEndsAWholeMemoryReadAfterTheBlockInFlight) {
     answer();
     EXPECT_EQ(window.messages.last(), "All Read Completed");
     EXPECT_EQ(window.progress, QStringList({"0/4", "1/4", "2/4", "3/4", "4/4"}));
+    EXPECT_EQ(state.History.stepCount(), 2u);
+    state.History.undo(state.Image, state.EditMarks, DataImage::Size);
+    state.History.undo(state.Image, state.EditMarks, DataImage::Size);
+    EXPECT_EQ(imageText(0, 1024), QString("5A").repeated(1024));
 }
 
 TEST_F(TransferControl, VerifyDifferencesAreReportedWhereTheyAreAndTheImageStays) {

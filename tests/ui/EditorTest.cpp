@@ -262,3 +262,28 @@ TEST_F(Editor, MultiLayoutAndTheReverseTransfer) {
     type(QString(33, u'1'));
     EXPECT_EQ(entry->toPlainText().size(), 32);
 }
+
+// Ctrl+Z and Ctrl+Y in the grid take a transfer back and do it again, showing its block; in the
+// entry box Ctrl+Z stays the box's own.
+TEST_F(Editor, UndoAndRedoKeysTakeATransferBackAndDoItAgain) {
+    select(0x1FF);
+    const QString before = cell(0x1FF);
+    type(QStringLiteral("A1B2"));
+    click("cmdEdit(0)");
+    ASSERT_EQ(cell(0x200), QStringLiteral("B2"));
+    showBlock(5);
+    fx.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fx.window.get()));
+    auto* grid = fx.control<QLineEdit>("txtData(0)");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cell(0x1FF), before);
+    EXPECT_EQ(fx.control<QLineEdit>("txtBlock")->text(), QStringLiteral("1"));
+    EXPECT_EQ(fx.control<QLineEdit>("txtData(255)")->text(), before);
+    QTest::keyClick(grid, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(cell(0x1FF), QStringLiteral("A1"));
+
+    type(QStringLiteral("C3"));
+    QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cell(0x1FF), QStringLiteral("A1"));
+}
