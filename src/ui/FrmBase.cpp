@@ -20,15 +20,19 @@
 
 #include "Colours.h"
 #include "FailureReport.h"
+#include "FileDrop.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
 #include "ProgramVersion.h"
+#include "QtFileDialogs.h"
 
 FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QString programFolder,
                  QWidget* parent)
     : QWidget(parent),
       state_(state),
       dialogs_(dialogs),
+      systemFileDialogs_(std::make_unique<QtFileDialogs>(this)),
+      fileDialogs_(systemFileDialogs_.get()),
       prtLocal_(prtLocal),
       programFolder_(std::move(programFolder)) {
     buildLayout();
@@ -112,6 +116,11 @@ void FrmBase::connectHandlers() {
     connectEvent(blockRedraw_, &QTimer::timeout, QStringLiteral("hscBlock_Change"),
                  [this] { showPendingBlock(); });
     connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
+    connectClick(cmdFileBrowse, QStringLiteral("cmdFileBrowse_Click"),
+                 [this] { cmdFileBrowse_Click(); });
+    connectClick(cmdFileSaveAs, QStringLiteral("cmdFileSaveAs_Click"),
+                 [this] { cmdFileSaveAs_Click(); });
+    new FileDrop(*this, [this](const QList<QUrl>& files) { openFiles(files); });
     for (int i = 0; i < 2; ++i) {
         connectClick(cmdFileOperation[i], QStringLiteral("cmdFileOperation_Click"),
                      [this, i] { cmdFileOperation_Click(i); });

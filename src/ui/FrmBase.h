@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -44,6 +45,7 @@ struct TransferPress;
 struct UndoPress;
 struct HexComments;
 class Dialogs;
+class FileDialogs;
 class DlgFind;
 class DlgGoTo;
 enum class CellMoveKey;
@@ -90,6 +92,11 @@ public:
     // applied as the selected device.
     void showDeviceList(const QStringList& names, int16_t selected);
     void showMessageLine(const QString& text, int32_t windowsColour);
+
+    // Loads the one file that a drop or the command line names; refuses anything else.
+    void openFiles(const QList<QUrl>& files);
+    // The file dialogs the File page opens; the window's own show the system's dialogs.
+    void setFileDialogs(FileDialogs& dialogs) { fileDialogs_ = &dialogs; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -143,10 +150,12 @@ private:
     void optFileType_Click(int Index);
     void flbFileList_Click();
     void txtLastCount_Change();
+    void cmdFileBrowse_Click();
+    void cmdFileSaveAs_Click();
+    void chooseDataFile(const QString& name);
+    void openFile(const QString& path);
     void loadDataFile();
     void saveDataFile();
-    bool readDataFile(const QString& fileName);
-    bool writeDataFile(const QString& fileName);
     HexComments hexComments() const;
     void showHexComments(const HexComments& comments);
     void armFileOperation(ArmedFile operation);
@@ -244,6 +253,8 @@ private:
 
     ProgramState& state_;
     Dialogs& dialogs_;
+    std::unique_ptr<FileDialogs> systemFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
     SerialPort& prtLocal_;
     const QString programFolder_;
     std::map<QButtonGroup*, std::function<void(int)>> optionHandlers_;
@@ -293,6 +304,8 @@ private:
     QListWidget* flbFileList = nullptr;
     QLineEdit* txtFileName = nullptr;
     std::array<QPushButton*, 2> cmdFileOperation{};
+    QPushButton* cmdFileBrowse = nullptr;
+    QPushButton* cmdFileSaveAs = nullptr;
     std::array<QRadioButton*, 4> optFileType{};
     QGroupBox* fraHexRecordType = nullptr;
     std::array<QRadioButton*, 5> optHexRecordType{};
