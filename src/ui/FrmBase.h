@@ -271,9 +271,9 @@ private:
     bool blockPending_ = false;
     bool progressPending_ = false;
     std::optional<CellRange> range_;
-    // The range's background: light steel blue, a colour the colour table does not offer, so it
+    // The range's background: pale green, a colour the colour table does not offer, so it
     // cannot be taken for a cursor; the text keeps the colour of its edit mark.
-    static constexpr int32_t kRangeBack = 0xF0D8B8;
+    static constexpr int32_t kRangeBack = 0xCEEFC6;
     DlgGoTo* dlgGoTo_ = nullptr;
     DlgFind* dlgFind_ = nullptr;
     QByteArray findPattern_;

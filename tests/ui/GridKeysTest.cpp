@@ -21,7 +21,7 @@ namespace {
 
 using namespace SampleDevice;
 
-const QColor kRange = toQColor(0xF0D8B8);  // a colour the colour table does not offer
+const QColor kRange = toQColor(0xCEEFC6);  // a colour the colour table does not offer
 
 class GridKeys : public ::testing::Test {
 protected:
