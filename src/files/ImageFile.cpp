@@ -5,6 +5,7 @@
 #include "BinaryFormat.h"
 #include "Dialogs.h"
 #include "FailureReport.h"
+#include "ImageEdit.h"
 #include "ProgramState.h"
 #include "SettingsFiles.h"
 #include "TextFormat.h"
@@ -89,6 +90,8 @@ bool writeImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
 ImageFileLoad loadImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
                             const QString& name, const std::function<void()>& beforeReport) {
     ImageFileLoad load;
+    // One undo step, also for a load retried after a failure or stopped part-way.
+    ImageEdit edit(state, 0, DataImage::Size);
     state.CurrentStep = name + QStringLiteral("のオープン");
     FailureReport report(state, dialogs, kReportTitle);
     report.setBeforeReport(beforeReport);

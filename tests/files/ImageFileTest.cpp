@@ -95,6 +95,10 @@ TEST(ImageFile, LoadsFromAnywhereAndRefusesBeforeAnythingChangesWhatItsReaderCan
         EXPECT_EQ(load.messageLine, name + QStringLiteral(" Open OK "));
         EXPECT_TRUE(program.dialogs.shown.isEmpty());
         EXPECT_NE(program.state.Image.at(0), QStringLiteral("5A"));
+        // The load is one undo step, which brings the image before it back.
+        EXPECT_EQ(program.state.History.stepCount(), 1u);
+        program.state.History.undo(program.state.Image, program.state.EditMarks, DataImage::Size);
+        EXPECT_EQ(program.state.Image.at(0), QStringLiteral("5A"));
     }
 }
 
