@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ClipboardText.h"
+#include "DeviceState.h"
 #include "HexBytes.h"
 #include "HexText.h"
 #include "ProgramState.h"
@@ -12,13 +13,9 @@
 
 namespace {
 
-std::unique_ptr<ProgramState> deviceOf(int32_t capacity, int32_t selected) {
-    auto s = std::make_unique<ProgramState>();
-    s->DeviceCapacity = capacity;
-    s->BlockCount = capacity / 256;
+std::unique_ptr<ProgramState> zeroedDeviceOf(int32_t capacity, int32_t selected) {
+    auto s = deviceOf(capacity, selected);
     s->Image.fill(u"00");
-    showBlockAt(*s, selected / 256);
-    selectCell(*s, selected % 256);
     return s;
 }
 
@@ -31,7 +28,7 @@ QString cells(const ProgramState& s, int32_t first, int count) {
 }  // namespace
 
 TEST(ClipboardText, CopyWritesUpperCaseBytesSixteenALineOrRefusesCellsThatHoldNone) {
-    const auto s = deviceOf(256, 0);
+    const auto s = zeroedDeviceOf(256, 0);
     for (int a = 0; a < 256; ++a) s->Image.set(a, fixedHex(static_cast<uint32_t>(a), 2));
     s->Image.set(0xF8, u"ab");
     s->Image.set(0x22, u"");
@@ -120,7 +117,7 @@ TEST(ClipboardText, PasteWritesEverythingWithMarksOrNothing) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.selected);
-        const auto s = deviceOf(131072, row.selected);
+        const auto s = zeroedDeviceOf(131072, row.selected);
         const ClipboardResult paste = pasteText(*s, row.text, true);
         if (row.refusal) {
             ASSERT_TRUE(paste.refusal);
@@ -141,7 +138,7 @@ TEST(ClipboardText, PasteWritesEverythingWithMarksOrNothing) {
 
 TEST(ClipboardText, PasteDoesNothingWhileAnOperationIsArmedOrRunning) {
     for (const bool allData : {true, false}) {
-        const auto s = deviceOf(256, 0x10);
+        const auto s = zeroedDeviceOf(256, 0x10);
         (allData ? s->AllDataArmed : s->OperationRunning) = true;
         const ClipboardResult paste = pasteText(*s, QStringLiteral("AB"), true);
         EXPECT_FALSE(paste.refusal);

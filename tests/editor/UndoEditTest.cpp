@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ClipboardText.h"
+#include "DeviceState.h"
 #include "ImageEdit.h"
 #include "ProgramState.h"
 #include "Selection.h"
@@ -12,15 +13,6 @@
 #include "UndoEdit.h"
 
 namespace {
-
-std::unique_ptr<ProgramState> deviceOf(int32_t capacity, int32_t selected) {
-    auto s = std::make_unique<ProgramState>();
-    s->DeviceCapacity = capacity;
-    s->BlockCount = capacity / 256;
-    showBlockAt(*s, selected / 256);
-    selectCell(*s, selected % 256);
-    return s;
-}
 
 EditOptions hexOptions(bool allData, bool mark) {
     EditOptions options;
