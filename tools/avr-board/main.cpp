@@ -34,10 +34,7 @@ const char* const usage =
     "  --realtime       keep simulated time from running ahead of the wall clock\n"
     "  --verbose        log every exchange on standard error\n";
 
-struct Options {
-    std::string link;
-    std::string image;
-    std::string save;
+struct Options : BoardFiles {
     std::string firmware = WRITER_BOARD_ELF;
     std::string chip = "24C1024";
     bool realtime = false;
@@ -51,12 +48,8 @@ bool parse(int argc, char** argv, Options& options) {
         if (arg == "--help" || arg == "-h") {
             std::cout << usage;
             std::exit(0);
-        } else if (arg == "--link" && hasValue) {
-            options.link = argv[++i];
-        } else if (arg == "--image" && hasValue) {
-            options.image = argv[++i];
-        } else if (arg == "--save" && hasValue) {
-            options.save = argv[++i];
+        } else if (takeBoardFileOption(argc, argv, i, options)) {
+            // --link, --image or --save, taken
         } else if (arg == "--firmware" && hasValue) {
             options.firmware = argv[++i];
         } else if (arg == "--chip" && hasValue) {

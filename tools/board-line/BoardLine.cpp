@@ -103,3 +103,15 @@ bool writeAll(int fd, const uint8_t* data, std::size_t size, const volatile int&
     }
     return size == 0;
 }
+
+bool takeBoardFileOption(int argc, char** argv, int& i, BoardFiles& files) {
+    if (i + 1 >= argc) return false;
+    const std::string arg = argv[i];
+    std::string* value = arg == "--link" ? &files.link
+                         : arg == "--image" ? &files.image
+                         : arg == "--save"  ? &files.save
+                                            : nullptr;
+    if (value == nullptr) return false;
+    *value = argv[++i];
+    return true;
+}

@@ -14,6 +14,16 @@ struct BoardPty {
     std::string path;  // the terminal the program opens
 };
 
+// The options both boards take: a link to the terminal where the program looks for its port, and
+// the files the chip's contents come from and go to.
+struct BoardFiles {
+    std::string link;
+    std::string image;
+    std::string save;
+};
+// True when argv[i] is --link, --image or --save with a value, which it takes (i moves onto it).
+bool takeBoardFileOption(int argc, char** argv, int& i, BoardFiles& files);
+
 // A raw pseudo-terminal; false (after a message naming `program`) when none can be had.
 bool openBoardPty(const char* program, BoardPty& pty);
 void closeBoardPty(BoardPty& pty);

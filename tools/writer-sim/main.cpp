@@ -43,10 +43,7 @@ const char* const usage =
     "  --verbose          log every exchange on standard error\n"
     "A frame with a wrong end marker or check byte gets no answer, so the program times out.\n";
 
-struct Options {
-    std::string link;
-    std::string image;
-    std::string save;
+struct Options : BoardFiles {
     std::size_t chunk = 0;
     long baud = 0;
     bool verbose = false;
@@ -78,12 +75,8 @@ bool parse(int argc, char** argv, Options& options) {
         if (arg == "--help" || arg == "-h") {
             std::cout << usage;
             std::exit(0);
-        } else if (arg == "--link" && hasValue) {
-            options.link = argv[++i];
-        } else if (arg == "--image" && hasValue) {
-            options.image = argv[++i];
-        } else if (arg == "--save" && hasValue) {
-            options.save = argv[++i];
+        } else if (takeBoardFileOption(argc, argv, i, options)) {
+            // --link, --image or --save, taken
         } else if (arg == "--chunk" && hasValue && parseCount(argv[++i], count) && count > 0) {
             options.chunk = static_cast<std::size_t>(count);
         } else if (arg == "--baud" && hasValue && parseCount(argv[++i], count) && count > 0) {
