@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "ChosenFile.h"
 #include "FrmBase.h"
 #include "JapaneseFont.h"
 #include "ProgramLocation.h"
@@ -11,7 +12,8 @@
 #include "QtDialogs.h"
 #include "QtSerialPort.h"
 
-int runProgram(int argc, char** argv, const std::function<void()>& afterShown) {
+int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
+               ProgramArguments arguments) {
     QApplication app(argc, argv);
     useJapaneseGothicFont(app);
     // Names the per-user folder, whatever the executable is called.
@@ -31,6 +33,11 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterShown) {
 
     frmBase.Form_Load();
     frmBase.show();
+    const QList<QUrl> files = commandLineFiles(QCoreApplication::arguments());
+    if (arguments == ProgramArguments::FileToOpen && !files.isEmpty()) {
+        // Once the window is on screen, so that any message box has it behind.
+        QTimer::singleShot(0, &frmBase, [&frmBase, files] { frmBase.openFiles(files); });
+    }
     if (afterShown) QTimer::singleShot(0, &frmBase, afterShown);
     return app.exec();
 }

@@ -2,6 +2,13 @@
 
 #include <functional>
 
+// What the command line's arguments, besides Qt's own, mean to runProgram.
+enum class ProgramArguments {
+    Ignored,     // the caller's own (the probes and tools)
+    FileToOpen,  // the file to load once start-up is done, as if dropped on the window
+};
+
 // Runs the program: the state record, the main window and its start-up, until the window closes.
 // `afterShown`, when given, runs once the main window is on screen (used by the start-up probe).
-int runProgram(int argc, char** argv, const std::function<void()>& afterShown = {});
+int runProgram(int argc, char** argv, const std::function<void()>& afterShown = {},
+               ProgramArguments arguments = ProgramArguments::Ignored);

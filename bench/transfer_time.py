@@ -7,6 +7,11 @@ comm.txt; with --baud it takes as long as the line would. For each operation the
 the median time, the line bound (10 bits a byte, 263 bytes a READ or VERIFY block and 518 a
 WRITE block, plus the configuration exchange) and their ratio; unthrottled, the time a block.
 
+Then the same against our own firmware in the simulator (avr-board --realtime, a 24C1024 in the
+socket). Its UART runs at what the firmware's divider gives (16 MHz / 8 / 17 = 117647 baud for
+115200) and counts 11 bits a byte, so its times are put beside both bounds: the line's and the
+simulator's. A WRITE also waits out 512 write cycles of 5 ms, which neither bound holds.
+
     bench/transfer_time.py [--runs N] [--baud 115200] [--device 24C1024]
 """
 import argparse
@@ -23,12 +28,14 @@ import tty
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PROGRAM = os.path.join(ROOT, "build", "program")
 EMULATOR = os.path.join(ROOT, "build", "tools", "writer-sim", "writer-sim")
+AVR_BOARD = os.path.join(ROOT, "build", "tools", "avr-board", "avr-board")
+AVR_BAUD = 16_000_000 / 8 / 17  # U2X, UBRR 16: the firmware's speed for 115200
 BYTES_A_BLOCK = {"READ": 4 + 259, "VERIFY": 4 + 259, "WRITE": 259 + 259}
 CONFIG_EXCHANGE = 15 + 15
 
 
-def line_bound_s(operation, blocks, baud):
-    return (blocks * BYTES_A_BLOCK[operation] + CONFIG_EXCHANGE) * 10 / baud
+def line_bound_s(operation, blocks, baud, bits=10):
+    return (blocks * BYTES_A_BLOCK[operation] + CONFIG_EXCHANGE) * bits / baud
 
 
 def emulator_alone_s(scratch, blocks, baud):
@@ -55,14 +62,12 @@ def emulator_alone_s(scratch, blocks, baud):
     return elapsed
 
 
-def run_once(folder, image, baud, device):
+def run_once(folder, image, board_options, device):
     port = open(os.path.join(folder, "設定", "comm.txt"), "rb").readline().strip().decode()
     link = os.path.join(folder, "設定", "COM" + port)
     if os.path.lexists(link):
         os.remove(link)
-    command = [EMULATOR, "--link", link, "--image", image]
-    if baud:
-        command += ["--baud", str(baud)]
+    command = board_options[:1] + ["--link", link, "--image", image] + board_options[1:]
     emulator = subprocess.Popen(command, stdout=subprocess.PIPE)
     try:
         emulator.stdout.readline()  # the terminal's path: the link is in place
@@ -106,7 +111,8 @@ def main():
               f"line bound {bound:.2f} s, ratio {alone / bound:.4f}")
 
         for baud in (args.baud, 0):
-            runs = [run_once(folder, image, baud, args.device) for _ in range(args.runs)]
+            board = [EMULATOR] + (["--baud", str(baud)] if baud else [])
+            runs = [run_once(folder, image, board, args.device) for _ in range(args.runs)]
             label = f"{baud} baud" if baud else "unthrottled"
             print(f"{args.device}, {args.blocks} blocks, {label}, median of {args.runs} runs:")
             for operation in ("READ", "VERIFY", "WRITE"):
@@ -117,6 +123,20 @@ def main():
                           f"ratio {median / bound:.3f}")
                 else:
                     print(f"  {operation:6} {median:7.2f} s   {median / args.blocks * 1000:.2f} ms a block")
+
+        if args.device != "24C1024" or args.baud != 115200:
+            return
+        board = [AVR_BOARD, "--chip", "24C1024", "--realtime"]
+        runs = [run_once(folder, image, board, args.device) for _ in range(args.runs)]
+        print(f"avr-board --realtime (our firmware, {AVR_BAUD:.0f} baud), {args.blocks} blocks, "
+              f"median of {args.runs} runs:")
+        for operation in ("READ", "VERIFY", "WRITE"):
+            median = statistics.median(run[operation] for run in runs)
+            line = line_bound_s(operation, args.blocks, args.baud)
+            simulated = line_bound_s(operation, args.blocks, AVR_BAUD, bits=11)
+            print(f"  {operation:6} {median:7.2f} s   line bound {line:6.2f} s (ratio "
+                  f"{median / line:.3f})   simulator's bound {simulated:6.2f} s (ratio "
+                  f"{median / simulated:.3f})")
 
 
 if __name__ == "__main__":

@@ -10,15 +10,25 @@ packages=(
   binutils srecord
   fonts-ipafont-gothic
 )
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-    || missing+=("$package")
-done
-if ((${#missing[@]})); then
+# The writer board's firmware and its simulator; their recommendations (a debugger, examples)
+# are not needed.
+without_recommends=(gcc-avr avr-libc libsimavr-dev)
+
+sudo_if_needed=()
+[ "$(id -u)" -eq 0 ] || sudo_if_needed=(sudo)
+updated=
+install_missing() {
+  local missing=() package
+  for package in "${@:2}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$package")
+  done
+  ((${#missing[@]})) || return 0
   echo "Installing: ${missing[*]}"
-  sudo_if_needed=()
-  [ "$(id -u)" -eq 0 ] || sudo_if_needed=(sudo)
-  "${sudo_if_needed[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y "${missing[@]}"
-fi
+  [ -n "$updated" ] || "${sudo_if_needed[@]}" apt-get update
+  updated=1
+  # shellcheck disable=SC2086  # $1 is a list of options
+  DEBIAN_FRONTEND=noninteractive "${sudo_if_needed[@]}" apt-get install -y $1 "${missing[@]}"
+}
+install_missing "" "${packages[@]}"
+install_missing --no-install-recommends "${without_recommends[@]}"

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Renews docs/main-window.png: the main window at start with the sample settings and data.
+"""Renews docs/main-window.png, the main window at start with the sample settings and data, and
+docs/editing.png, the same window with a find's match shown as a range and the find box open.
 
 Runs the screenshot tool on the offscreen platform in a copy of the built program folder, with a
 pseudo-terminal standing in for the board so that the port opens as with a board attached.
@@ -12,15 +13,16 @@ from program_copy import program_copy
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PROGRAM = os.path.join(ROOT, "build", "program")
-TARGET = os.path.join(ROOT, "docs", "main-window.png")
+TARGETS = [os.path.join(ROOT, "docs", name) for name in ("main-window.png", "editing.png")]
 
 
 def main():
     subprocess.run([os.path.join(ROOT, "scripts", "build.sh")], check=True)
     with program_copy(PROGRAM) as folder:
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-        subprocess.run([os.path.join(folder, "tavelin_screenshot"), TARGET], env=env, check=True)
-    print(f"wrote {os.path.relpath(TARGET, ROOT)}")
+        subprocess.run([os.path.join(folder, "tavelin_screenshot"), *TARGETS], env=env, check=True)
+    for target in TARGETS:
+        print(f"wrote {os.path.relpath(target, ROOT)}")
 
 
 if __name__ == "__main__":

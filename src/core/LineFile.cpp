@@ -6,17 +6,26 @@
 #include "AtomicSave.h"
 #include "ProgramError.h"
 
+namespace {
+
 void requireRegularFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() || info.isDir()) throw ProgramError::fileNotFound(path);
     if (!info.isFile()) throw ProgramError::notRegularFile(path);
 }
 
+}  // namespace
+
+void openForReading(QFile& file, qint64 maxBytes) {
+    const QString path = file.fileName();
+    requireRegularFile(path);
+    if (QFileInfo(path).size() > maxBytes) throw ProgramError::tooLarge(path, maxBytes);
+    if (!file.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file.errorString());
+}
+
 LineReader::LineReader(const QString& path, qint64 maxBytes, LineEnds ends)
     : file_(path), maxBytes_(maxBytes), ends_(ends) {
-    requireRegularFile(path);
-    if (QFileInfo(path).size() > maxBytes_) throw ProgramError::tooLarge(path, maxBytes_);
-    if (!file_.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file_.errorString());
+    openForReading(file_, maxBytes_);
 }
 
 // The next piece of the file replaces the one used up. The bound is checked again as the bytes

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <limits>
 
 #include "Cp932.h"
 
@@ -20,9 +21,13 @@ enum class LineEnds { CrOrCrLf, AlsoLf };
 constexpr qint64 kDataFileLimit = 16 * 1024 * 1024;
 constexpr qint64 kSettingsFileLimit = 1024 * 1024;
 
-// Throws ProgramError unless path names an existing ordinary file: a FIFO or a device would
-// block in open or never end.
-void requireRegularFile(const QString& path);
+// No size bound, for a reader that takes only the head of a file.
+constexpr qint64 kAnySize = std::numeric_limits<qint64>::max();
+
+// Opens `file` (named, not yet open) for reading. Throws ProgramError when it does not exist, is
+// not an ordinary file (a FIFO or a device would block in open or never end), is larger than
+// maxBytes or cannot be opened.
+void openForReading(QFile& file, qint64 maxBytes);
 
 // Hands out the lines of a file one at a time, reading it in bounded pieces. A final line end
 // does not start another line.

@@ -12,3 +12,8 @@ QString funDHChange(int32_t dec, AddressForm form, int32_t deviceCapacity, int32
     return text + (form == AddressForm::Full ? fixedHex(value, 4)
                                              : fixedHex(value >> 8, 2) + fixedHex(value, 1));
 }
+
+QString deviceAddressText(int32_t address, int32_t deviceCapacity) {
+    return QStringLiteral("0x") +
+           fixedHex(static_cast<uint32_t>(address), deviceCapacity > 0x10000 ? 5 : 4);
+}

@@ -11,3 +11,7 @@ enum class AddressForm { Row, Full };
 // callers pass the block start plus the row number, so the result is the row's start address
 // without its last digit (block 0x12, row 5: 0x125, or 0x0125 on a device over 64 KiB).
 QString funDHChange(int32_t dec, AddressForm form, int32_t deviceCapacity, int32_t currentBlock);
+
+// An address in a message: "0x" and as many digits as the device's addresses have (0x00FF,
+// 0x1FFFF), taken from the address itself.
+QString deviceAddressText(int32_t address, int32_t deviceCapacity);

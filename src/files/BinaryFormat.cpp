@@ -14,9 +14,8 @@
 namespace BinaryFormat {
 
 int32_t load(const QString& path, DataImage& image) {
-    requireRegularFile(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw ProgramError::cannotOpen(path, file.errorString());
+    openForReading(file, kAnySize);
     image.fill(u"00");  // only once the file is open: a failed open leaves the image as it was
     const QByteArray bytes = file.read(kMaxBytes);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError) {

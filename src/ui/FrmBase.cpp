@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,15 +20,19 @@
 
 #include "Colours.h"
 #include "FailureReport.h"
+#include "FileDrop.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
 #include "ProgramVersion.h"
+#include "QtFileDialogs.h"
 
 FrmBase::FrmBase(ProgramState& state, Dialogs& dialogs, SerialPort& prtLocal, QString programFolder,
                  QWidget* parent)
     : QWidget(parent),
       state_(state),
       dialogs_(dialogs),
+      systemFileDialogs_(std::make_unique<QtFileDialogs>(this)),
+      fileDialogs_(systemFileDialogs_.get()),
       prtLocal_(prtLocal),
       programFolder_(std::move(programFolder)) {
     buildLayout();
@@ -111,6 +116,11 @@ void FrmBase::connectHandlers() {
     connectEvent(blockRedraw_, &QTimer::timeout, QStringLiteral("hscBlock_Change"),
                  [this] { showPendingBlock(); });
     connectCheckBox(chkChange, QStringLiteral("chkChange_Click"), [this] { chkChange_Click(); });
+    connectClick(cmdFileBrowse, QStringLiteral("cmdFileBrowse_Click"),
+                 [this] { cmdFileBrowse_Click(); });
+    connectClick(cmdFileSaveAs, QStringLiteral("cmdFileSaveAs_Click"),
+                 [this] { cmdFileSaveAs_Click(); });
+    new FileDrop(*this, [this](const QList<QUrl>& files) { openFiles(files); });
     for (int i = 0; i < 2; ++i) {
         connectClick(cmdFileOperation[i], QStringLiteral("cmdFileOperation_Click"),
                      [this, i] { cmdFileOperation_Click(i); });
@@ -189,9 +199,19 @@ bool FrmBase::eventFilter(QObject* watched, QEvent* event) {
         const auto cell = std::find(txtData.begin(), txtData.end(), watched);
         if (cell != txtData.end()) {
             const int index = static_cast<int>(cell - txtData.begin());
-            runHandler(QStringLiteral("txtData_Click"), [this, index] { txtData_Click(index); });
+            const bool extend =
+                static_cast<QMouseEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+            runHandler(QStringLiteral("txtData_Click"),
+                       [this, index, extend] { txtData_MouseDown(index, extend); });
             return false;  // the cell still takes the focus
         }
+    }
+    if (event->type() == QEvent::KeyPress &&
+        std::find(txtData.begin(), txtData.end(), watched) != txtData.end()) {
+        bool handled = false;
+        runHandler(QStringLiteral("txtData_KeyDown"),
+                   [&] { handled = txtData_KeyDown(*static_cast<QKeyEvent*>(event)); });
+        return handled;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -9,14 +11,18 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include "CellRange.h"
 #include "WriterLink.h"
 
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QGroupBox;
 class QKeySequence;
 class QLabel;
@@ -39,6 +45,11 @@ struct TransferPress;
 struct UndoPress;
 struct HexComments;
 class Dialogs;
+class FileDialogs;
+class DlgFind;
+class DlgGoTo;
+enum class CellMoveKey;
+enum class FindDirection;
 class SerialPort;
 
 // The main window. It owns every working control; its handlers are spread over files named after
@@ -81,6 +92,11 @@ public:
     // applied as the selected device.
     void showDeviceList(const QStringList& names, int16_t selected);
     void showMessageLine(const QString& text, int32_t windowsColour);
+
+    // Loads the one file that a drop or the command line names; refuses anything else.
+    void openFiles(const QList<QUrl>& files);
+    // The file dialogs the File page opens; the window's own show the system's dialogs.
+    void setFileDialogs(FileDialogs& dialogs) { fileDialogs_ = &dialogs; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -134,10 +150,12 @@ private:
     void optFileType_Click(int Index);
     void flbFileList_Click();
     void txtLastCount_Change();
+    void cmdFileBrowse_Click();
+    void cmdFileSaveAs_Click();
+    void chooseDataFile(const QString& name);
+    void openFile(const QString& path);
     void loadDataFile();
     void saveDataFile();
-    bool readDataFile(const QString& fileName);
-    bool writeDataFile(const QString& fileName);
     HexComments hexComments() const;
     void showHexComments(const HexComments& comments);
     void armFileOperation(ArmedFile operation);
@@ -173,6 +191,26 @@ private:
     bool isHexEntry() const;
     int entryBoxLimit() const;
     void setEntryText(const QString& text);
+
+    // Keys of the grid: moves, a range, copy and paste, go to address, find (FrmBase_Keys.cpp)
+    void txtData_MouseDown(int Index, bool extend);
+    bool txtData_KeyDown(const QKeyEvent& event);  // false for a key the cell handles itself
+    void moveSelection(CellMoveKey key, bool extend);
+    // The click route to any address: the block bar, then a click on the cell.
+    void selectAddress(int32_t address);
+    void extendRange(int32_t address);
+    void endRange();
+    // The cells of the block on view that the range covers, as a first and last cell.
+    std::optional<std::pair<int, int>> rangeOnView() const;
+    void paintRange();
+    void redrawGrid();
+    void copyToClipboard();
+    void pasteFromClipboard();
+    void openGoTo();
+    void cmdGoTo_Click();
+    void openFind();
+    void cmdFindNext_Click();
+    void findAgain(FindDirection direction);
 
     // Transfer edits and ALL DATA (FrmBase_Edit.cpp)
     void chkEdit_Click(int Index);
@@ -215,6 +253,8 @@ private:
 
     ProgramState& state_;
     Dialogs& dialogs_;
+    std::unique_ptr<FileDialogs> systemFileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr;
     SerialPort& prtLocal_;
     const QString programFolder_;
     std::map<QButtonGroup*, std::function<void(int)>> optionHandlers_;
@@ -230,6 +270,14 @@ private:
     QElapsedTimer blockDrawn_;
     bool blockPending_ = false;
     bool progressPending_ = false;
+    std::optional<CellRange> range_;
+    // The range's background: pale green, a colour the colour table does not offer, so it
+    // cannot be taken for a cursor; the text keeps the colour of its edit mark.
+    static constexpr int32_t kRangeBack = 0xCEEFC6;
+    DlgGoTo* dlgGoTo_ = nullptr;
+    DlgFind* dlgFind_ = nullptr;
+    QByteArray findPattern_;
+    std::optional<int32_t> lastMatch_;
 
     // Controls, named as the program names them; objectName is the same, with "(i)" for arrays,
     // and is how anything outside the window finds one.
@@ -256,6 +304,8 @@ private:
     QListWidget* flbFileList = nullptr;
     QLineEdit* txtFileName = nullptr;
     std::array<QPushButton*, 2> cmdFileOperation{};
+    QPushButton* cmdFileBrowse = nullptr;
+    QPushButton* cmdFileSaveAs = nullptr;
     std::array<QRadioButton*, 4> optFileType{};
     QGroupBox* fraHexRecordType = nullptr;
     std::array<QRadioButton*, 5> optHexRecordType{};

@@ -46,6 +46,10 @@ void FrmBase::subBlockDisplay() {
     for (int i : cursorLine(s.CurrentCell, cursorStyle())) {
         background[static_cast<std::size_t>(i)] = s.ColorTable[Colour::CursorActive];
     }
+    if (const auto range = rangeOnView()) {
+        std::fill(background.begin() + range->first, background.begin() + range->second + 1,
+                  kRangeBack);
+    }
     background[static_cast<std::size_t>(s.CurrentCell)] = s.ColorTable[Colour::CellSelected];
 
     const bool hexDisplay = optEdit[0]->isChecked();
@@ -97,6 +101,7 @@ void FrmBase::paintCursor(int cell, bool withLabels) {
         setBackColour(txtData[static_cast<std::size_t>(i)],
                       state_.ColorTable[Colour::CursorActive]);
     }
+    paintRange();
     setBackColour(txtData[cell], state_.ColorTable[Colour::CellSelected]);
     if (withLabels) {
         setTextColour(lblTateAddress[cell / 16], state_.ColorTable[Colour::AddressActive]);

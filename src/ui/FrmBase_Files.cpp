@@ -1,4 +1,5 @@
-// The file page: the two file buttons and the file-type options.
+// The file page: the two file buttons, the file dialogs, the file-type options, and files dropped
+// on the window.
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,41 +7,67 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 
 #include "BinaryFormat.h"
+#include "ChosenFile.h"
 #include "Dialogs.h"
-#include "FailureReport.h"
 #include "FileButtons.h"
+#include "FileDialogs.h"
 #include "FileTypeRule.h"
 #include "FrmBase.h"
-#include "HexFormat.h"
 #include "HexText.h"
+#include "ImageFile.h"
 #include "MessageText.h"
 #include "ProgramError.h"
 #include "ProgramState.h"
-#include "SettingsFiles.h"
-#include "TextFormat.h"
 #include "WindowsColour.h"
-
-namespace {
-
-const QString kHexFormat = QStringLiteral("HEX Format");
-const QString kBinaryFormat = QStringLiteral("Binary Format");
-
-}  // namespace
 
 void FrmBase::optFileType_Click(int Index) {
     state_.FileTypeName = optFileType.at(static_cast<std::size_t>(Index))->text();
 }
 
-// Only a click in the list chooses the format from the name; a typed name leaves it alone.
+// A file picked by the user, in the list, a file dialog or a drop: the name box, the caption and
+// the format follow it. Only such a pick chooses the format from the name; a typed name leaves it
+// alone.
+void FrmBase::chooseDataFile(const QString& name) {
+    txtFileName->setText(name);
+    setWindowCaption();
+    selectOption(optFileType.at(static_cast<std::size_t>(fileTypeIndexForName(name))));
+}
+
 void FrmBase::flbFileList_Click() {
     const QListWidgetItem* item = flbFileList->currentItem();
-    if (item == nullptr) return;
-    txtFileName->setText(item->text());
-    setWindowCaption();
-    selectOption(optFileType.at(static_cast<std::size_t>(fileTypeIndexForName(item->text()))));
+    if (item != nullptr) chooseDataFile(item->text());
+}
+
+void FrmBase::cmdFileBrowse_Click() {
+    const QString path = fileDialogs_->fileToOpen(state_.DataFolder);
+    if (!path.isEmpty()) openFile(path);
+}
+
+void FrmBase::cmdFileSaveAs_Click() {
+    const QString path = fileDialogs_->fileToSave(state_.DataFolder);
+    if (path.isEmpty()) return;
+    chooseDataFile(dataFileName(state_.DataFolder, path));
+    saveDataFile();
+}
+
+// While a writer operation is armed or running the file page is shut, and so is a drop.
+void FrmBase::openFiles(const QList<QUrl>& files) {
+    runHandler(QStringLiteral("Form_DragDrop"), [&] {
+        if (state_.OperationRunning) return;
+        const QString path = singleLocalFile(files, dialogs_);
+        if (!path.isEmpty()) openFile(path);
+    });
+}
+
+// A file from anywhere loads as the same file picked in the list and opened; one its reader
+// cannot open is refused before anything changes.
+void FrmBase::openFile(const QString& path) {
+    const QString name = dataFileName(state_.DataFolder, path);
+    if (!isLoadable(state_, dialogs_, path, name)) return;
+    chooseDataFile(name);
+    loadDataFile();
 }
 
 void FrmBase::txtLastCount_Change() {
@@ -124,124 +151,39 @@ void FrmBase::showHexComments(const HexComments& comments) {
     for (const QString& line : comments.after) addListed(cmbFileErrorList[1], line);
 }
 
-// Runs the reader of the chosen format; false when the file was refused (its message shown).
-bool FrmBase::readDataFile(const QString& fileName) {
-    const QString path = state_.DataFolder + fileName;
-    const QString errorTitle = QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ");
-    if (state_.FileTypeName == kHexFormat) {
-        HexComments comments;
-        HexFormat::ReadState read;
-        // Also when a failure stops the load: the comments and the record-type choice read so
-        // far stay, as the data already placed does.
-        const auto showRead = qScopeGuard([&] {
-            showHexComments(comments);
-            if (read.recordType) {
-                optHexRecordType[static_cast<std::size_t>(*read.recordType)]->setChecked(true);
-            }
-        });
-        const HexFormat::LoadResult result = HexFormat::load(path, state_.Image, comments, read);
-        using Outcome = HexFormat::LoadResult::Outcome;
-        if (result.outcome == Outcome::BadCell) {
-            dialogs_.showMessage(
-                TextFormat::badCellMessage(fileName, result.address, result.cellText), errorTitle,
-                MessageIcon::Warning);
-        }
-        if (result.outcome != Outcome::Loaded) {
-            dialogs_.showMessage(
-                HexFormat::recordErrorMessage(fileName, result.errorText, result.line), errorTitle,
-                MessageIcon::Critical);
-            return false;
-        }
-        if (!read.endRecordSeen) {
-            dialogs_.showMessage(HexFormat::missingEndRecordMessage(fileName), errorTitle,
-                                 MessageIcon::Critical);
-        }
-        return true;
-    }
-    if (state_.FileTypeName == kBinaryFormat) {
-        state_.FileByteCount = BinaryFormat::load(path, state_.Image);
-        const QString countLine = BinaryFormat::countLine(state_.FileByteCount);
-        if (!countLine.isEmpty()) {
-            addListed(cmbFileErrorList[1], countLine);
-            cmbFileErrorList[1]->setCurrentIndex(cmbFileErrorList[1]->count() - 1);
-        }
-        txtLastCount->setText(BinaryFormat::endAddressText(state_.FileByteCount));
-        return true;
-    }
-    const TextFormat::LoadResult result = TextFormat::load(path, state_.Image);
-    using Outcome = TextFormat::LoadResult::Outcome;
-    if (result.outcome == Outcome::WrongLineLength) {
-        dialogs_.showMessage(TextFormat::wrongLineLengthMessage(fileName, result.line), errorTitle,
-                             MessageIcon::Critical);
-    } else if (result.outcome == Outcome::BadCell) {
-        dialogs_.showMessage(TextFormat::badCellMessage(fileName, result.address, result.cellText),
-                             errorTitle, MessageIcon::Warning);
-    }
-    return result.outcome == Outcome::Loaded;
-}
-
 void FrmBase::loadDataFile() {
-    const QString fileName = txtFileName->text();
-    for (QComboBox* list : cmbFileErrorList) list->clear();
-    txtLastCount->clear();
-    state_.CurrentStep = fileName + QStringLiteral("のオープン");
-
-    FailureReport report(state_, dialogs_, QStringLiteral("cmdFileOperation_Click"));
-    report.setBeforeReport([this] { setFileButtonsIdle(); });
-    bool loaded = false;
-    const bool finished = report.run([&] { loaded = readDataFile(fileName); });
+    const QString name = txtFileName->text();
+    const ImageFileLoad load =
+        loadImageFile(state_, dialogs_, dataFilePath(state_.DataFolder, name), name,
+                      [this] { setFileButtonsIdle(); });
+    // Also after a load that stopped: the lists and the record type show what was read.
+    showHexComments(load.comments);
+    if (load.recordType) {
+        optHexRecordType[static_cast<std::size_t>(*load.recordType)]->setChecked(true);
+    }
+    txtLastCount->setText(load.endAddress);
     setFileButtonsIdle();
     // A load that stops part-way keeps what it has read, so the grid shows the image either way.
     subBlockDisplay();
-    if (!finished) return;
-    if (!loaded) {
-        setMessage(QString());
-        return;
+    if (load.outcome == ImageFileLoad::Outcome::Abandoned) return;
+    if (load.outcome == ImageFileLoad::Outcome::Loaded) {
+        setMessageColour(MessageColour::Information);
     }
-    setMessageColour(MessageColour::Information);
-    setMessage(fileName + QStringLiteral(" Open OK "));
-}
-
-// Runs the writer of the chosen format; false when the binary writer refused EndAddress.
-bool FrmBase::writeDataFile(const QString& fileName) {
-    const QString path = state_.DataFolder + fileName;
-    if (state_.FileTypeName == kHexFormat) {
-        const auto recordType =
-            optHexRecordType[0]->isChecked() ? HexRecordType::Int20bit : HexRecordType::Int32bit;
-        HexFormat::save(path, state_.Image, hexComments(), recordType);
-        return true;
-    }
-    if (state_.FileTypeName == kBinaryFormat) {
-        const BinaryFormat::SaveResult result =
-            BinaryFormat::save(path, state_.Image, txtLastCount->text());
-        if (result.outcome == BinaryFormat::SaveResult::Outcome::Refused) {
-            dialogs_.showMessage(BinaryFormat::refusedEndAddressMessage(result.refusedCharacter),
-                                 QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
-            return false;
-        }
-        return true;
-    }
-    TextFormat::save(path, state_.Image);
-    return true;
+    setMessage(load.messageLine);
 }
 
 void FrmBase::saveDataFile() {
-    const QString fileName = txtFileName->text();
-    FailureReport report(state_, dialogs_, QStringLiteral("cmdFileOperation_Click"));
-    report.setBeforeReport([this] { setFileButtonsIdle(); });
-    bool written = false;
-    const bool finished = report.run([&] {
-        state_.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
-        writeFlagFile(state_, state_.SettingsFolder + QStringLiteral("flag.txt"), fileName);
-    }) && report.run([&] {
-        state_.CurrentStep = fileName + QStringLiteral("の書き込み処理");
-        written = writeDataFile(fileName);
-    });
+    const QString name = txtFileName->text();
+    const auto recordType =
+        optHexRecordType[0]->isChecked() ? HexRecordType::Int20bit : HexRecordType::Int32bit;
+    const ImageFileSave save = saveImageFile(
+        state_, dialogs_, dataFilePath(state_.DataFolder, name), name,
+        {hexComments(), recordType, txtLastCount->text()}, [this] { setFileButtonsIdle(); });
     // A refused EndAddress keeps the save announced, so the user can correct it and press again.
-    if (finished && !written) return;
+    if (save.outcome == ImageFileSave::Outcome::Refused) return;
     setFileButtonsIdle();
-    if (!finished) return;
+    if (save.outcome == ImageFileSave::Outcome::Abandoned) return;
     rootFileList();  // a new file shows in the list at once
     setMessageColour(MessageColour::Information);
-    setMessage(fileName + QStringLiteral(" Save OK"));
+    setMessage(save.messageLine);
 }

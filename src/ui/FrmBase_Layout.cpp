@@ -209,6 +209,9 @@ QWidget* FrmBase::buildFilePage() {
         makeButton(indexedName("cmdFileOperation", 0), QStringLiteral("開く"), page);
     cmdFileOperation[1] =
         makeButton(indexedName("cmdFileOperation", 1), QStringLiteral("保存"), page);
+    cmdFileBrowse = makeButton(QStringLiteral("cmdFileBrowse"), QStringLiteral("参照…"), page);
+    cmdFileSaveAs =
+        makeButton(QStringLiteral("cmdFileSaveAs"), QStringLiteral("名前を付けて保存…"), page);
 
     const std::array<QString, 4> typeCaptions{
         QStringLiteral("Original Text Format"), QStringLiteral("HEX Format"),
@@ -273,6 +276,11 @@ QWidget* FrmBase::buildFilePage() {
     side->addWidget(lblFileErrorList);
     side->addWidget(cmbFileErrorList[0]);
     side->addWidget(cmbFileErrorList[1]);
+    // Below everything else, in room the page has to spare, so that no other control moves.
+    auto* anywhere = new QHBoxLayout;
+    anywhere->addWidget(cmdFileBrowse);
+    anywhere->addWidget(cmdFileSaveAs);
+    side->addLayout(anywhere);
     side->addStretch(1);
 
     auto* layout = new QHBoxLayout(page);

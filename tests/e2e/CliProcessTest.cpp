@@ -5,29 +5,10 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
-#include <QTemporaryDir>
+
+#include "CliTestSupport.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun run(const QStringList& arguments, const QString& workingDirectory = {}) {
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(TAVELIN_CLI), arguments);
-    if (!process.waitForFinished(30000)) return {};
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-// tavelin-cli as a script runs it, on the sample settings.
-CliRun cli(QStringList arguments) {
-    return run(arguments << "--folder" << QStringLiteral(SAMPLES) << "--progress=none");
-}
 
 QByteArray randomBytes(qsizetype size) {
     QByteArray bytes(size, '\0');
@@ -37,34 +18,15 @@ QByteArray randomBytes(qsizetype size) {
     return bytes;
 }
 
-class CliProcess : public ::testing::Test {
+// writer-sim on its pseudo-terminal; the CLI is given the terminal's path.
+class CliProcess : public CliFixture {
 protected:
-    QString path(const QString& name) const { return folder_.filePath(name); }
-    void writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray readFile(const QString& name) const {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // writer-sim on its pseudo-terminal; the CLI is given the terminal's path.
     QString startEmulator(const QStringList& options) {
-        emulator_.start(QStringLiteral(WRITER_SIM), options);
-        if (!emulator_.waitForStarted(5000) || !emulator_.waitForReadyRead(5000)) return {};
-        return QString::fromUtf8(emulator_.readLine()).trimmed();
+        return startBoard(QStringLiteral(WRITER_SIM), options);
     }
     CliRun onBoard(const QString& port, QStringList arguments) {
         return cli(arguments << "--port" << port);
     }
-    void TearDown() override {
-        emulator_.terminate();
-        emulator_.waitForFinished(5000);
-    }
-
-    QTemporaryDir folder_;
-    QProcess emulator_;
 };
 
 TEST_F(CliProcess, ReadsWritesAndChecksumsTheWholeDevice) {
@@ -96,8 +58,7 @@ TEST_F(CliProcess, ReadsWritesAndChecksumsTheWholeDevice) {
     writeFile("image.bin", image);
     run = onBoard(port, {"write", "--device", "24C04", "-i", path("image.bin"), "--verify"});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    emulator_.terminate();
-    ASSERT_TRUE(emulator_.waitForFinished(5000));
+    stopBoard();
     EXPECT_EQ(readFile("saved.bin").left(512), image);
 }
 

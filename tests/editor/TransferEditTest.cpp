@@ -4,21 +4,13 @@
 
 #include <memory>
 
+#include "DeviceState.h"
 #include "EntryBox.h"
 #include "ProgramState.h"
 #include "Selection.h"
 #include "TransferEdit.h"
 
 namespace {
-
-std::unique_ptr<ProgramState> deviceOf(int32_t capacity, int32_t selected) {
-    auto s = std::make_unique<ProgramState>();
-    s->DeviceCapacity = capacity;
-    s->BlockCount = capacity / 256;
-    showBlockAt(*s, selected / 256);
-    selectCell(*s, selected % 256);
-    return s;
-}
 
 EditOptions autoAddressHex() {
     EditOptions options;

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "ClipboardText.h"
+#include "DeviceState.h"
 #include "ImageEdit.h"
 #include "ProgramState.h"
 #include "Selection.h"
@@ -11,15 +13,6 @@
 #include "UndoEdit.h"
 
 namespace {
-
-std::unique_ptr<ProgramState> deviceOf(int32_t capacity, int32_t selected) {
-    auto s = std::make_unique<ProgramState>();
-    s->DeviceCapacity = capacity;
-    s->BlockCount = capacity / 256;
-    showBlockAt(*s, selected / 256);
-    selectCell(*s, selected % 256);
-    return s;
-}
 
 EditOptions hexOptions(bool allData, bool mark) {
     EditOptions options;
@@ -55,6 +48,16 @@ TEST(UndoEdit, TransferAndFillAreOneStepEach) {
     pressRedo(*s);
     EXPECT_EQ(s->Image.at(0x0311), QStringLiteral("A2"));
     EXPECT_TRUE(s->EditMarks[0x0311]);
+}
+
+TEST(UndoEdit, APasteIsOneStepAndARefusedPasteNone) {
+    const auto s = deviceOf(0x100, 0xFD);
+    pasteText(*s, QStringLiteral("0x01 02\r\n03"), true);
+    pasteText(*s, QStringLiteral("04 05 06 07"), true);  // would run past the end: refused
+    EXPECT_EQ(s->History.stepCount(), 1u);
+    pressUndo(*s);
+    EXPECT_TRUE(s->Image.isEmpty(0xFF));
+    EXPECT_FALSE(s->EditMarks[0xFD]);
 }
 
 TEST(UndoEdit, DoesNothingWhileAnOperationIsArmedOrRunning) {

@@ -15,7 +15,8 @@
 // Every block or byte moves the current address on, so a whole-memory transfer walks the chip
 // from the configured start; addresses wrap at 128 KiB. A frame whose end marker or check byte
 // is wrong gets no answer at all (the program then reports a time-out), and a byte that starts
-// no known frame is skipped, so the board finds the next frame by itself.
+// no known frame is skipped, so the board finds the next frame by itself. A frame whose bytes
+// stop coming is dropped once the line has been quiet for StallMs.
 class WriterBoard {
 public:
     static constexpr int MemorySize = 0x20000;
@@ -33,8 +34,12 @@ public:
     WriterBoard() = default;
     explicit WriterBoard(Faults faults) : faults_(faults) {}
 
+    static constexpr int StallMs = 500;
+
     // Bytes from the line, in any chunks; returns the answers of every frame they complete.
     std::vector<uint8_t> receive(std::span<const uint8_t> bytes);
+    // The line has been quiet for StallMs: a frame begun is dropped unanswered.
+    void stalled() { frame_.clear(); }
 
     std::vector<uint8_t>& memory() { return memory_; }
     const std::vector<uint8_t>& memory() const { return memory_; }

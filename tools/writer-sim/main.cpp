@@ -3,25 +3,19 @@
 // interrupted (SIGINT or SIGTERM).
 
 #include <errno.h>
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <stdlib.h>
-#include <sys/stat.h>
-#include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "BoardLine.h"
 #include "WriterBoard.h"
 
 namespace {
@@ -49,10 +43,7 @@ const char* const usage =
     "  --verbose          log every exchange on standard error\n"
     "A frame with a wrong end marker or check byte gets no answer, so the program times out.\n";
 
-struct Options {
-    std::string link;
-    std::string image;
-    std::string save;
+struct Options : BoardFiles {
     std::size_t chunk = 0;
     long baud = 0;
     bool verbose = false;
@@ -84,12 +75,8 @@ bool parse(int argc, char** argv, Options& options) {
         if (arg == "--help" || arg == "-h") {
             std::cout << usage;
             std::exit(0);
-        } else if (arg == "--link" && hasValue) {
-            options.link = argv[++i];
-        } else if (arg == "--image" && hasValue) {
-            options.image = argv[++i];
-        } else if (arg == "--save" && hasValue) {
-            options.save = argv[++i];
+        } else if (takeBoardFileOption(argc, argv, i, options)) {
+            // --link, --image or --save, taken
         } else if (arg == "--chunk" && hasValue && parseCount(argv[++i], count) && count > 0) {
             options.chunk = static_cast<std::size_t>(count);
         } else if (arg == "--baud" && hasValue && parseCount(argv[++i], count) && count > 0) {
@@ -112,44 +99,6 @@ bool parse(int argc, char** argv, Options& options) {
         }
     }
     return true;
-}
-
-bool loadImage(const std::string& path, std::vector<uint8_t>& memory) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
-                                  std::istreambuf_iterator<char>());
-    if (bytes.size() > memory.size()) {
-        std::cerr << "writer-sim: " << path << " is larger than 131072 bytes\n";
-        return false;
-    }
-    std::copy(bytes.begin(), bytes.end(), memory.begin());
-    return true;
-}
-
-// Through a temporary file, so an interrupted save never leaves half an image behind.
-bool saveImage(const std::string& path, const std::vector<uint8_t>& memory) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(memory.data()),
-                  static_cast<std::streamsize>(memory.size()));
-        if (!out.flush()) return false;
-    }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
-}
-
-bool writeAll(int fd, const uint8_t* data, std::size_t size) {
-    while (size > 0 && !stopRequested) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN) continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return size == 0;
 }
 
 // The serial line's clock at a given speed. A pty delivers everything at once; a real line takes
@@ -179,7 +128,7 @@ public:
             const std::size_t count = std::min(piece, answer.size() - done);
             at += static_cast<long long>(count) * nanosPerByte_;
             sleepUntil(at);
-            if (!writeAll(fd, answer.data() + done, count)) return false;
+            if (!writeAll(fd, answer.data() + done, count, stopRequested)) return false;
         }
         receivedAt_ = std::max(receivedAt_, at);
         return true;
@@ -194,7 +143,8 @@ private:
     static void sleepUntil(long long deadline) {
         const timespec t{static_cast<time_t>(deadline / 1'000'000'000LL),
                          static_cast<long>(deadline % 1'000'000'000LL)};
-        while (!stopRequested && ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
+        while (!stopRequested &&
+               ::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
         }
     }
 
@@ -206,37 +156,12 @@ bool sendAnswer(int fd, const std::vector<uint8_t>& answer, std::size_t chunk) {
     const std::size_t piece = chunk == 0 ? answer.size() : chunk;
     for (std::size_t done = 0; done < answer.size(); done += piece) {
         if (done > 0) ::usleep(1000);
-        if (!writeAll(fd, answer.data() + done, std::min(piece, answer.size() - done))) {
+        if (!writeAll(fd, answer.data() + done, std::min(piece, answer.size() - done),
+                      stopRequested)) {
             return false;
         }
     }
     return true;
-}
-
-// The link is ours to replace only when it is a link: a real file there is left alone.
-bool makeLink(const std::string& link, const std::string& target) {
-    struct stat info {};
-    if (::lstat(link.c_str(), &info) == 0) {
-        if (!S_ISLNK(info.st_mode)) {
-            std::cerr << "writer-sim: " << link << " exists and is not a symbolic link\n";
-            return false;
-        }
-        ::unlink(link.c_str());
-    }
-    if (::symlink(target.c_str(), link.c_str()) != 0) {
-        std::cerr << "writer-sim: cannot link " << link << ": " << std::strerror(errno) << "\n";
-        return false;
-    }
-    return true;
-}
-
-// Removes the link only while it still points at this terminal; another emulator may own it now.
-void removeLink(const std::string& link, const std::string& target) {
-    std::vector<char> buffer(4096);
-    const ssize_t n = ::readlink(link.c_str(), buffer.data(), buffer.size());
-    if (n > 0 && std::string(buffer.data(), static_cast<std::size_t>(n)) == target) {
-        ::unlink(link.c_str());
-    }
 }
 
 }  // namespace
@@ -246,31 +171,17 @@ int main(int argc, char** argv) {
     if (!parse(argc, argv, options)) return 2;
 
     WriterBoard board(options.faults);
-    if (!options.image.empty() && !loadImage(options.image, board.memory())) {
+    if (!options.image.empty() && !loadImage("writer-sim", options.image, board.memory())) {
         std::cerr << "writer-sim: cannot read " << options.image << "\n";
         return 1;
     }
 
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    char name[128] = {};
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
-        ::ptsname_r(master, name, sizeof name) != 0) {
-        std::cerr << "writer-sim: no pseudo-terminal: " << std::strerror(errno) << "\n";
-        return 1;
-    }
-    const std::string slavePath = name;
-    // Held open for the whole run: the program may close and reopen its side without the master
-    // seeing a hang-up. Raw, so that every byte value passes whoever opens the terminal.
-    const int slave = ::open(name, O_RDWR | O_NOCTTY);
-    termios mode{};
-    if (slave < 0 || ::tcgetattr(slave, &mode) != 0) {
-        std::cerr << "writer-sim: cannot open " << slavePath << "\n";
-        return 1;
-    }
-    ::cfmakeraw(&mode);
-    ::tcsetattr(slave, TCSANOW, &mode);
+    BoardPty pty;
+    if (!openBoardPty("writer-sim", pty)) return 1;
+    const int master = pty.master;
+    const std::string& slavePath = pty.path;
 
-    if (!options.link.empty() && !makeLink(options.link, slavePath)) return 1;
+    if (!options.link.empty() && !makeLink("writer-sim", options.link, slavePath)) return 1;
 
     struct sigaction action {};
     action.sa_handler = requestStop;  // no SA_RESTART: a blocked read or write returns EINTR
@@ -285,7 +196,8 @@ int main(int argc, char** argv) {
     std::vector<uint8_t> buffer(4096);
     while (!stopRequested) {
         pollfd wait{master, POLLIN, 0};
-        const int ready = ::poll(&wait, 1, 200);
+        const int ready = ::poll(&wait, 1, WriterBoard::StallMs);
+        if (ready == 0) board.stalled();  // a whole period went by in silence
         if (ready <= 0) continue;
         const ssize_t n = ::read(master, buffer.data(), buffer.size());
         if (n < 0) {
@@ -301,8 +213,8 @@ int main(int argc, char** argv) {
             std::cerr << "writer-sim: " << n << " bytes in, " << answer.size() << " out, "
                       << board.rejectedFrames() << " frames refused so far\n";
         }
-        const bool sent = pace.paced() ? pace.send(master, answer)
-                                       : sendAnswer(master, answer, options.chunk);
+        const bool sent =
+            pace.paced() ? pace.send(master, answer) : sendAnswer(master, answer, options.chunk);
         if (!answer.empty() && !sent && !stopRequested) {
             std::cerr << "writer-sim: write: " << std::strerror(errno) << "\n";
         }
@@ -313,7 +225,6 @@ int main(int argc, char** argv) {
         std::cerr << "writer-sim: cannot save " << options.save << "\n";
         status = 1;
     }
-    ::close(slave);
-    ::close(master);
+    closeBoardPty(pty);
     return status;
 }
