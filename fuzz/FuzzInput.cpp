@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 
 QString writeInputFile(const uint8_t* data, std::size_t size) {
@@ -11,7 +12,12 @@ QString writeInputFile(const uint8_t* data, std::size_t size) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
             static_cast<qint64>(size)) {
-        std::abort();  // the harness itself is broken
+        breach("the harness cannot write its scratch file");
     }
     return path;
+}
+
+void breach(const char* what) {
+    std::fprintf(stderr, "%s\n", what);
+    std::abort();
 }

@@ -1,8 +1,6 @@
 #include "RoundTrip.h"
 
 #include <QByteArray>
-#include <cstdio>
-#include <cstdlib>
 
 #include "BinaryFormat.h"
 #include "DataImage.h"
@@ -13,11 +11,6 @@
 #include "TextFormat.h"
 
 namespace {
-
-[[noreturn]] void breach(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
 
 bool sameCells(const DataImage& a, const DataImage& b) {
     return a.cells(0, DataImage::Size) == b.cells(0, DataImage::Size);

@@ -3,11 +3,10 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <cstdio>
-#include <cstdlib>
 
 #include "CliFailure.h"
 #include "CliOptions.h"
+#include "FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     QStringList arguments;
@@ -17,12 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     try {
         const CliOptions options = parseCommandLine(arguments, ProgressStyle::Bar);
-        if (options.srecType && (*options.srecType < 1 || *options.srecType > 3)) std::abort();
+        if (options.srecType && (*options.srecType < 1 || *options.srecType > 3)) breach("an S-record type outside 1 to 3");
         usageText(options.command == QStringLiteral("help") && !options.positional.isEmpty()
                       ? options.positional.first()
                       : options.command);
     } catch (const CliFailure& failure) {
-        if (failure.exitCode != ExitCode::Usage || failure.message.isEmpty()) std::abort();
+        if (failure.exitCode != ExitCode::Usage || failure.message.isEmpty())
+            breach("a failure that is no usage message");
     }
     return 0;
 }

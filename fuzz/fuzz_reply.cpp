@@ -17,10 +17,10 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <memory>
 
 #include "DataImage.h"
+#include "FuzzInput.h"
 #include "LinkDoubles.h"
 #include "ProgramError.h"
 
@@ -62,12 +62,6 @@ private:
     std::size_t size_;
     std::size_t next_ = 0;
 };
-
-[[noreturn]] void breach(const char* what) {
-    fputs(what, stderr);
-    fputc('\n', stderr);
-    std::abort();
-}
 
 QByteArray framed(uint8_t code, const QByteArray& data) {
     QByteArray frame;

@@ -5,31 +5,18 @@
 
 #include <QString>
 #include <QStringList>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "AddressText.h"
 #include "DataImage.h"
+#include "FuzzInput.h"
 #include "DeviceEditor.h"
 #include "EntryBox.h"
 #include "EntryData.h"
 #include "HexText.h"
+#include "SingleByteTable.h"
 
 namespace {
-
-[[noreturn]] void breach(const char* what) {
-    std::fprintf(stderr, "%s\n", what);
-    std::abort();
-}
-
-// The single-byte characters of CP932, as the code file maps them.
-CodeTable singleByteTable() {
-    CodeTable table;
-    for (int k = 0x20; k < 0x7F; ++k) table[k] = QString(QChar(k));
-    for (int k = 0xA1; k <= 0xDF; ++k) table[k] = QString(QChar(0xFF61 + k - 0xA1));
-    return table;
-}
 
 void typeIntoEntryBox(const QString& text, bool hexEntry, bool directMode, bool multiLayout,
                       const CodeTable& table) {
@@ -88,7 +75,7 @@ void editConfigurationBytes(const QStringList& lines) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size < 3) return 0;
-    static const CodeTable table = singleByteTable();
+    const CodeTable& table = singleByteTable();
     const bool hexEntry = data[0] & 1;
     const bool directMode = data[0] & 2;
     const bool multiLayout = data[0] & 4;
