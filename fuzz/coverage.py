@@ -31,6 +31,8 @@ TARGETS = {
     "fuzz_typed_text": ["src/editor/EntryBox.cpp", "src/editor/EntryData.cpp",
                         "src/editor/AddressText.cpp", "src/core/HexText.cpp"],
     "fuzz_command_line": ["app/cli/CliOptions.cpp"],
+    "fuzz_paste": ["src/editor/ClipboardText.cpp", "src/editor/FindBytes.cpp",
+                   "src/editor/HexBytes.cpp"],
 }
 
 FUNCTION = re.compile(r"^(?:UN)?COVERED_FUNC: hits: \d+ edges: (\d+)/(\d+) .* (\S+):\d+$")
