@@ -10,15 +10,16 @@
 //   6    the wait timer's tick, the port going away or a stop request (low two bits);
 //   7    the right reply, but without starting an operation first: late or unsolicited.
 // Framed replies arrive in chunks of a size the low four bits choose. Whenever an operation ends
-// the next starts, except before event kind 7. After every event the image, the state of the
-// sequence and the message line are checked; a breach aborts.
+// the next starts, except before event kind 7. Around every event the image is checked, after it
+// the state of the sequence and the message line, and the whole image when the input ends; a
+// breach aborts.
 
 #include <QByteArray>
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "DataImage.h"
@@ -112,21 +113,35 @@ bool isOwnMessage(const QString& message) {
            });
 }
 
-// Changes to the image only from a READ, and only inside the block or byte it covers. `before`
-// becomes the image as it is now.
-void checkImageChange(std::vector<DataImage::Cell>& before, const ProgramState& state,
-                      int operation, int first, int count) {
-    std::vector<DataImage::Cell> after = state.Image.cells(0, DataImage::Size);
-    if (after == before) return;
-    for (int address = 0; address < DataImage::Size; ++address) {
-        const auto k = static_cast<std::size_t>(address);
-        if (before[k] == after[k]) continue;
-        if (operation != Operation::Read || address < first || address >= first + count) {
+// Changes to the image only from a READ, and only inside the block or byte it covers. Comparing
+// the whole image after every event would cost more than the event, so `expected` holds the
+// image as the events so far may have left it: a range is compared before the event that covers
+// it, so a change made there by an earlier event is caught before a READ may take it over, and
+// what no event covered is compared once, when the input ends.
+class ImageWatch {
+public:
+    explicit ImageWatch(const DataImage& image)
+        : image_(image), expected_(image.cells(0, DataImage::Size)) {}
+
+    void beforeEvent(int first, int count) const { requireUnchanged(first, count); }
+    void afterEvent(int operation, int first, int count) {
+        if (operation != Operation::Read) return;
+        const std::vector<DataImage::Cell> now = image_.cells(first, count);
+        std::copy(now.begin(), now.end(), expected_.begin() + first);
+    }
+    void atEnd() const { requireUnchanged(0, DataImage::Size); }
+
+private:
+    void requireUnchanged(int first, int count) const {
+        const std::vector<DataImage::Cell> now = image_.cells(first, count);
+        if (std::memcmp(now.data(), expected_.data() + first, now.size() * sizeof now[0]) != 0) {
             breach("the image changed outside the block or byte of a READ");
         }
     }
-    before = std::move(after);
-}
+
+    const DataImage& image_;
+    std::vector<DataImage::Cell> expected_;
+};
 
 }  // namespace
 
@@ -164,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         }
     };
 
-    std::vector<DataImage::Cell> image = state.Image.cells(0, DataImage::Size);
+    ImageWatch watch(state.Image);
     while (!input.atEnd()) {
         const uint8_t event = input.take();
         const int kind = event >> 5;
@@ -174,6 +189,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                              (state.FlagTable[Flag::TransferUnit] == Unit::Configuration &&
                               state.SavedTransferUnit == Unit::OneByte);
         const int first = oneByte ? state.CurrentAddress : state.CurrentBlock * BlockSize;
+        const int count = oneByte ? 1 : BlockSize;
+        watch.beforeEvent(first, count);
         switch (kind) {
             case 0:
             case 1:
@@ -210,9 +227,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 break;
         }
 
-        checkImageChange(image, state, operation, first, oneByte ? 1 : BlockSize);
+        watch.afterEvent(operation, first, count);
         if (!window.idle && !window.timerRunning) breach("waiting for a reply with no timer");
         if (!isOwnMessage(window.message)) breach("a message the program does not have");
     }
+    watch.atEnd();
     return 0;
 }
