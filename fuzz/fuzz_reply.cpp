@@ -1,6 +1,7 @@
 // Reply assembly with an operation running. The input picks the operation, the transfer unit,
-// the device size and whether a VERIFY follows each WRITE, then is a list of events. An event's
-// top three bits say what it is:
+// the device size, whether a VERIFY follows each WRITE, whether the image is in lower case and
+// whether the selected cell is empty (a WRITE frame then cannot be built), then is a list of
+// events. An event's top three bits say what it is:
 //   0-2  the reply the board would send now, framed right (the echo of a configuration or WRITE
 //        frame, else the operation's code, data, 0xAC and the check byte); bit 4 takes the data
 //        from the image (a VERIFY that matches), else from the input;
@@ -20,12 +21,14 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "DataImage.h"
 #include "FuzzInput.h"
 #include "LinkDoubles.h"
 #include "ProgramError.h"
+#include "VerifyDifferences.h"
 
 using namespace LinkFrames;
 
@@ -44,10 +47,12 @@ public:
     void subObjectEnable() override { idle = true; }
     void startWaitTimer() override { timerRunning = true; }
     void stopWaitTimer() override { timerRunning = false; }
+    void showVerifyDifferences(const VerifyDifferences& found) override { differences = found; }
 
     bool idle = true;
     bool timerRunning = false;
     QString message;
+    VerifyDifferences differences;
 
 private:
     ProgramState& state_;
@@ -98,10 +103,11 @@ void deliver(NullPort& port, const QByteArray& reply, uint8_t chunkChoice) {
     for (qsizetype at = 0; at < reply.size(); at += chunk) port.receive(reply.mid(at, chunk));
 }
 
-// The texts the link puts on the message line.
+// The texts the link puts on the message line. A one-byte WRITE whose frame cannot be built shows
+// the cell's text, whatever it is, where the byte would be.
 bool isOwnMessage(const QString& message) {
     static const QRegularExpression own(QStringLiteral(
-        "^((Write|Read|Verify) (Completed|Error)：0x[0-9A-F]{2}"
+        "^((Write|Read|Verify) (Completed|Error)：0x[0-9A-F]{2}|Write Error：0x.{0,2}"
         "|\\d+ (Write|Read|Verify) (Completed|Error)"
         "|(All )?(Write|Read|Verify) Completed"
         "|(Write|Read|Verify) Stopped at block \\d+"
@@ -111,6 +117,19 @@ bool isOwnMessage(const QString& message) {
     return parts.size() <= 2 && std::all_of(parts.begin(), parts.end(), [](const QString& part) {
                return own.match(part).hasMatch();
            });
+}
+
+// The differences a VERIFY points at lie in the block or byte it covers, and are told in the
+// window's form.
+void checkDifferences(const VerifyDifferences& found, int first, int count) {
+    static const QRegularExpression told(QStringLiteral(
+        "^0x[0-9A-F]{5}: [0-9A-F]{2} ≠ [0-9A-F]{2} \\((1 byte differs|\\d+ bytes differ)\\)$"));
+    if (!found.any()) return;
+    if (found.firstAddress() < first ||
+        found.start + found.offsets.back() >= first + count) {
+        breach("a VERIFY difference outside the block or byte it covers");
+    }
+    if (!told.match(found.text()).hasMatch()) breach("a VERIFY difference told wrong");
 }
 
 // Changes to the image only from a READ, and only inside the block or byte it covers. Comparing
@@ -154,13 +173,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     const auto record = std::make_unique<ProgramState>();
     ProgramState& state = *record;
-    state.Image.fill(u"5A");
+    state.Image.fill(operationChoice & 0x10 ? u"c3" : u"5A");
     const int blocks = 1 + deviceChoice % 512;
     selectDevice(state, blocks);
     state.CurrentBlock = std::min<int>(deviceChoice / 2, blocks - 1);
     state.CurrentCell = unitChoice & 0xF0;
     state.CurrentAddress = state.CurrentBlock * BlockSize + state.CurrentCell;
     state.ReceiveCount = 0;
+    if (operationChoice & 0x08) state.Image.set(state.CurrentAddress, u"");
 
     NullPort port;
     CancellingDialogs dialogs;
@@ -228,6 +248,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         }
 
         watch.afterEvent(operation, first, count);
+        checkDifferences(std::exchange(window.differences, {}), first, count);
         if (!window.idle && !window.timerRunning) breach("waiting for a reply with no timer");
         if (!isOwnMessage(window.message)) breach("a message the program does not have");
     }
