@@ -1,6 +1,7 @@
 // Reply assembly with an operation running. The input picks the operation, the transfer unit,
-// the device size and whether a VERIFY follows each WRITE, then is a list of events. An event's
-// top three bits say what it is:
+// the device size, whether a VERIFY follows each WRITE, whether the image is in lower case and
+// whether the selected cell is empty (a WRITE frame then cannot be built), then is a list of
+// events. An event's top three bits say what it is:
 //   0-2  the reply the board would send now, framed right (the echo of a configuration or WRITE
 //        frame, else the operation's code, data, 0xAC and the check byte); bit 4 takes the data
 //        from the image (a VERIFY that matches), else from the input;
@@ -10,13 +11,15 @@
 //   6    the wait timer's tick, the port going away or a stop request (low two bits);
 //   7    the right reply, but without starting an operation first: late or unsolicited.
 // Framed replies arrive in chunks of a size the low four bits choose. Whenever an operation ends
-// the next starts, except before event kind 7. After every event the image, the state of the
-// sequence and the message line are checked; a breach aborts.
+// the next starts, except before event kind 7. Around every event the image is checked, after it
+// the state of the sequence and the message line, and the whole image when the input ends; a
+// breach aborts.
 
 #include <QByteArray>
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -25,6 +28,7 @@
 #include "FuzzInput.h"
 #include "LinkDoubles.h"
 #include "ProgramError.h"
+#include "VerifyDifferences.h"
 
 using namespace LinkFrames;
 
@@ -43,10 +47,12 @@ public:
     void subObjectEnable() override { idle = true; }
     void startWaitTimer() override { timerRunning = true; }
     void stopWaitTimer() override { timerRunning = false; }
+    void showVerifyDifferences(const VerifyDifferences& found) override { differences = found; }
 
     bool idle = true;
     bool timerRunning = false;
     QString message;
+    VerifyDifferences differences;
 
 private:
     ProgramState& state_;
@@ -97,10 +103,11 @@ void deliver(NullPort& port, const QByteArray& reply, uint8_t chunkChoice) {
     for (qsizetype at = 0; at < reply.size(); at += chunk) port.receive(reply.mid(at, chunk));
 }
 
-// The texts the link puts on the message line.
+// The texts the link puts on the message line. A one-byte WRITE whose frame cannot be built shows
+// the cell's text, whatever it is, where the byte would be.
 bool isOwnMessage(const QString& message) {
     static const QRegularExpression own(QStringLiteral(
-        "^((Write|Read|Verify) (Completed|Error)：0x[0-9A-F]{2}"
+        "^((Write|Read|Verify) (Completed|Error)：0x[0-9A-F]{2}|Write Error：0x.{0,2}"
         "|\\d+ (Write|Read|Verify) (Completed|Error)"
         "|(All )?(Write|Read|Verify) Completed"
         "|(Write|Read|Verify) Stopped at block \\d+"
@@ -112,21 +119,48 @@ bool isOwnMessage(const QString& message) {
            });
 }
 
-// Changes to the image only from a READ, and only inside the block or byte it covers. `before`
-// becomes the image as it is now.
-void checkImageChange(std::vector<DataImage::Cell>& before, const ProgramState& state,
-                      int operation, int first, int count) {
-    std::vector<DataImage::Cell> after = state.Image.cells(0, DataImage::Size);
-    if (after == before) return;
-    for (int address = 0; address < DataImage::Size; ++address) {
-        const auto k = static_cast<std::size_t>(address);
-        if (before[k] == after[k]) continue;
-        if (operation != Operation::Read || address < first || address >= first + count) {
+// The differences a VERIFY points at lie in the block or byte it covers, and are told in the
+// window's form.
+void checkDifferences(const VerifyDifferences& found, int first, int count) {
+    static const QRegularExpression told(QStringLiteral(
+        "^0x[0-9A-F]{5}: [0-9A-F]{2} ≠ [0-9A-F]{2} \\((1 byte differs|\\d+ bytes differ)\\)$"));
+    if (!found.any()) return;
+    if (found.firstAddress() < first ||
+        found.start + found.offsets.back() >= first + count) {
+        breach("a VERIFY difference outside the block or byte it covers");
+    }
+    if (!told.match(found.text()).hasMatch()) breach("a VERIFY difference told wrong");
+}
+
+// Changes to the image only from a READ, and only inside the block or byte it covers. Comparing
+// the whole image after every event would cost more than the event, so `expected` holds the
+// image as the events so far may have left it: a range is compared before the event that covers
+// it, so a change made there by an earlier event is caught before a READ may take it over, and
+// what no event covered is compared once, when the input ends.
+class ImageWatch {
+public:
+    explicit ImageWatch(const DataImage& image)
+        : image_(image), expected_(image.cells(0, DataImage::Size)) {}
+
+    void beforeEvent(int first, int count) const { requireUnchanged(first, count); }
+    void afterEvent(int operation, int first, int count) {
+        if (operation != Operation::Read) return;
+        const std::vector<DataImage::Cell> now = image_.cells(first, count);
+        std::copy(now.begin(), now.end(), expected_.begin() + first);
+    }
+    void atEnd() const { requireUnchanged(0, DataImage::Size); }
+
+private:
+    void requireUnchanged(int first, int count) const {
+        const std::vector<DataImage::Cell> now = image_.cells(first, count);
+        if (std::memcmp(now.data(), expected_.data() + first, now.size() * sizeof now[0]) != 0) {
             breach("the image changed outside the block or byte of a READ");
         }
     }
-    before = std::move(after);
-}
+
+    const DataImage& image_;
+    std::vector<DataImage::Cell> expected_;
+};
 
 }  // namespace
 
@@ -139,13 +173,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
     const auto record = std::make_unique<ProgramState>();
     ProgramState& state = *record;
-    state.Image.fill(u"5A");
+    state.Image.fill(operationChoice & 0x10 ? u"c3" : u"5A");
     const int blocks = 1 + deviceChoice % 512;
     selectDevice(state, blocks);
     state.CurrentBlock = std::min<int>(deviceChoice / 2, blocks - 1);
     state.CurrentCell = unitChoice & 0xF0;
     state.CurrentAddress = state.CurrentBlock * BlockSize + state.CurrentCell;
     state.ReceiveCount = 0;
+    if (operationChoice & 0x08) state.Image.set(state.CurrentAddress, u"");
 
     NullPort port;
     CancellingDialogs dialogs;
@@ -164,7 +199,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         }
     };
 
-    std::vector<DataImage::Cell> image = state.Image.cells(0, DataImage::Size);
+    ImageWatch watch(state.Image);
     while (!input.atEnd()) {
         const uint8_t event = input.take();
         const int kind = event >> 5;
@@ -174,6 +209,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                              (state.FlagTable[Flag::TransferUnit] == Unit::Configuration &&
                               state.SavedTransferUnit == Unit::OneByte);
         const int first = oneByte ? state.CurrentAddress : state.CurrentBlock * BlockSize;
+        const int count = oneByte ? 1 : BlockSize;
+        watch.beforeEvent(first, count);
         switch (kind) {
             case 0:
             case 1:
@@ -210,9 +247,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 break;
         }
 
-        checkImageChange(image, state, operation, first, oneByte ? 1 : BlockSize);
+        watch.afterEvent(operation, first, count);
+        checkDifferences(std::exchange(window.differences, {}), first, count);
         if (!window.idle && !window.timerRunning) breach("waiting for a reply with no timer");
         if (!isOwnMessage(window.message)) breach("a message the program does not have");
     }
+    watch.atEnd();
     return 0;
 }

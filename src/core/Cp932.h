@@ -8,7 +8,10 @@
 // Code page 932 as Windows converts it, so that the files read and write the same as there.
 
 // Never fails: a byte that is no character of the code page becomes a code point that encodes
-// back to that very byte, so a line read and written again keeps its bytes exactly.
+// back to that very byte. A line read and written again keeps its bytes, except where a
+// character has two codes (the NEC selection of IBM extensions, a few symbols): it is written
+// back in the one code Windows writes, so read from its other code it comes back changed, and
+// a raw byte just before it may then pair up with the new code.
 QString decodeCp932(QByteArrayView bytes);
 
 // Throws ProgramError naming the first character the code page cannot hold. Nothing is ever
