@@ -5,9 +5,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-QString writeInputFile(const uint8_t* data, std::size_t size) {
+namespace {
+
+QString scratchFolder() {
     static const QTemporaryDir folder;
-    const QString path = folder.path() + QStringLiteral("/input");
+    return folder.path();
+}
+
+}  // namespace
+
+QString savedFilePath() { return scratchFolder() + QStringLiteral("/saved"); }
+
+QString writeInputFile(const uint8_t* data, std::size_t size) {
+    const QString path = scratchFolder() + QStringLiteral("/input");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) !=
@@ -15,6 +25,13 @@ QString writeInputFile(const uint8_t* data, std::size_t size) {
         breach("the harness cannot write its scratch file");
     }
     return path;
+}
+
+bool holdsRawByte(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate())) return true;
+    }
+    return false;
 }
 
 void breach(const char* what) {

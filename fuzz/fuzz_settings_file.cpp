@@ -1,5 +1,7 @@
 // Every reader of a settings file on the same arbitrary bytes. A bad file ends in a ProgramError,
-// or an index error for a line beyond a table, as the failure report expects; nothing else.
+// or an index error for a line beyond a table, as the failure report expects; nothing else. What
+// a reader takes, its writer saves and the reader takes back the same. A device record loaded is
+// shown as the device editor shows it, and its pins and addressing chosen again.
 
 #include <stdexcept>
 
@@ -13,6 +15,28 @@
 #include "SettingsFiles.h"
 
 namespace {
+
+bool sameText(const QString& read, const QString& readBack) {
+    return read == readBack || holdsRawByte(read);
+}
+
+// The editor's four configuration boxes for the record loaded, with its choices made again.
+void showInEditor(const ProgramState& state) {
+    ConfigPreview preview{state.ControlBytes[0], state.ControlBytes[1], state.ControlBytes[2],
+                          state.ControlBytes[3]};
+    const std::array<int, 3> levels = {state.DeviceParams[0], state.DeviceParams[1],
+                                       state.DeviceParams[2]};
+    const std::array<int, 3> sources = {state.DeviceParams[3], state.DeviceParams[4],
+                                        state.DeviceParams[5]};
+    for (int k = 0; k < 3; ++k) {
+        applyPinChoice(preview, k, levels[k], sources, state.WriterCpu);
+        applyAddressingChoice(preview, k + 1, sources[k], levels);
+    }
+    const ConfigPreview shown = ConfigPreview::fromTexts(preview.texts());
+    if (shown.dabLow != preview.dabLow || shown.dabHigh != preview.dabHigh ||
+        shown.portA != preview.portA || shown.portB != preview.portB)
+        breach("the editor's configuration boxes read back different");
+}
 
 template <typename Step>
 void guarded(Step step) {
@@ -31,15 +55,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     guarded([&] {
         QString dataFileName;
         readFlagFile(state, path, dataFileName);
+        writeFlagFile(state, savedFilePath(), dataFileName);
+        ProgramState again;
+        QString againName;
+        readFlagFile(again, savedFilePath(), againName);
+        if (again.FlagTable != state.FlagTable || !sameText(dataFileName, againName))
+            breach("flag.txt reads back different");
     });
-    guarded([&] { readCustomFile(state, path); });
+    guarded([&] {
+        readCustomFile(state, path);
+        writeCustomFile(state, savedFilePath());
+        ProgramState again;
+        readCustomFile(again, savedFilePath());
+        if (again.DeviceIndex != state.DeviceIndex ||
+            !sameText(state.CustomCodeName, again.CustomCodeName))
+            breach("custom.txt reads back different");
+    });
     guarded([&] { readCodeFile(state, path); });
-    guarded([&] { readCommFile(state, path); });
-    guarded([&] { readColorFile(state, path); });
+    guarded([&] {
+        readCommFile(state, path);
+        writeCommFile(state, savedFilePath());
+        ProgramState again;
+        readCommFile(again, savedFilePath());
+        for (int k = 0; k < 2; ++k) {
+            if (!sameText(state.CommSettings[k], again.CommSettings[k]))
+                breach("comm.txt reads back different");
+        }
+    });
+    guarded([&] {
+        readColorFile(state, path);
+        writeColorFile(state, savedFilePath());
+        ProgramState again;
+        readColorFile(again, savedFilePath());
+        if (again.ColorTable != state.ColorTable) breach("color.txt reads back different");
+    });
     guarded([&] { readCpuFile(state, path); });
     guarded([&] { scanDeviceFile(path); });
     guarded([&] { readDeviceChoices(path); });
-    guarded([&] { cpuListPosition(readCpuChoices(path)); });
+    guarded([&] {
+        const CpuChoices choices = readCpuChoices(path);
+        writeCpuChoices(savedFilePath(), choices.current, choices.names);
+        const CpuChoices again = readCpuChoices(savedFilePath());
+        if (!sameText(choices.current, again.current) || again.names.size() != choices.names.size())
+            breach("cpu.txt reads back different");
+        cpuListPosition(choices);
+    });
     guarded([&] {
         QStringList catalogue = readAllLines(path);
         placeRecord(catalogue, deviceRecordLines("x", "256", "8", {0, 0, 0}, {0, 1, 2}), false, 0);
@@ -49,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             DeviceLabels labels;
             applyDeviceRecord(state, path, index, labels);
             deriveDeviceParameters(state);
+            showInEditor(state);
         });
     }
     return 0;
