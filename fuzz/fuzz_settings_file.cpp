@@ -47,48 +47,55 @@ void guarded(Step step) {
     }
 }
 
+// What `read` takes from the file at `path` into `state`, `write` saves, and `read` takes the
+// saved file back into a fresh state that `same` finds equal.
+template <typename Read, typename Write, typename Same>
+void readsBack(ProgramState& state, const QString& path, Read read, Write write, Same same,
+               const char* difference) {
+    guarded([&] {
+        read(state, path);
+        write(savedFilePath());
+        ProgramState again;
+        read(again, savedFilePath());
+        if (!same(again)) breach(difference);
+    });
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const QString path = writeInputFile(data, size);
     ProgramState state;
-    guarded([&] {
-        QString dataFileName;
-        readFlagFile(state, path, dataFileName);
-        writeFlagFile(state, savedFilePath(), dataFileName);
-        ProgramState again;
-        QString againName;
-        readFlagFile(again, savedFilePath(), againName);
-        if (again.FlagTable != state.FlagTable || !sameText(dataFileName, againName))
-            breach("flag.txt reads back different");
-    });
-    guarded([&] {
-        readCustomFile(state, path);
-        writeCustomFile(state, savedFilePath());
-        ProgramState again;
-        readCustomFile(again, savedFilePath());
-        if (again.DeviceIndex != state.DeviceIndex ||
-            !sameText(state.CustomCodeName, again.CustomCodeName))
-            breach("custom.txt reads back different");
-    });
+    QString dataFileName;
+    QString againName;
+    readsBack(
+        state, path, [&](ProgramState& into, const QString& from) {
+            readFlagFile(into, from, &into == &state ? dataFileName : againName);
+        },
+        [&](const QString& to) { writeFlagFile(state, to, dataFileName); },
+        [&](const ProgramState& again) {
+            return again.FlagTable == state.FlagTable && sameText(dataFileName, againName);
+        },
+        "flag.txt reads back different");
+    readsBack(
+        state, path, readCustomFile, [&](const QString& to) { writeCustomFile(state, to); },
+        [&](const ProgramState& again) {
+            return again.DeviceIndex == state.DeviceIndex &&
+                   sameText(state.CustomCodeName, again.CustomCodeName);
+        },
+        "custom.txt reads back different");
     guarded([&] { readCodeFile(state, path); });
-    guarded([&] {
-        readCommFile(state, path);
-        writeCommFile(state, savedFilePath());
-        ProgramState again;
-        readCommFile(again, savedFilePath());
-        for (int k = 0; k < 2; ++k) {
-            if (!sameText(state.CommSettings[k], again.CommSettings[k]))
-                breach("comm.txt reads back different");
-        }
-    });
-    guarded([&] {
-        readColorFile(state, path);
-        writeColorFile(state, savedFilePath());
-        ProgramState again;
-        readColorFile(again, savedFilePath());
-        if (again.ColorTable != state.ColorTable) breach("color.txt reads back different");
-    });
+    readsBack(
+        state, path, readCommFile, [&](const QString& to) { writeCommFile(state, to); },
+        [&](const ProgramState& again) {
+            return sameText(state.CommSettings[0], again.CommSettings[0]) &&
+                   sameText(state.CommSettings[1], again.CommSettings[1]);
+        },
+        "comm.txt reads back different");
+    readsBack(
+        state, path, readColorFile, [&](const QString& to) { writeColorFile(state, to); },
+        [&](const ProgramState& again) { return again.ColorTable == state.ColorTable; },
+        "color.txt reads back different");
     guarded([&] { readCpuFile(state, path); });
     guarded([&] { scanDeviceFile(path); });
     guarded([&] { readDeviceChoices(path); });
