@@ -32,9 +32,7 @@ void showInEditor(const ProgramState& state) {
         applyPinChoice(preview, k, levels[k], sources, state.WriterCpu);
         applyAddressingChoice(preview, k + 1, sources[k], levels);
     }
-    const ConfigPreview shown = ConfigPreview::fromTexts(preview.texts());
-    if (shown.dabLow != preview.dabLow || shown.dabHigh != preview.dabHigh ||
-        shown.portA != preview.portA || shown.portB != preview.portB)
+    if (ConfigPreview::fromTexts(preview.texts()) != preview)
         breach("the editor's configuration boxes read back different");
 }
 

@@ -65,9 +65,7 @@ void editConfigurationBytes(const QStringList& lines) {
     std::array<QString, 4> boxes;
     for (int k = 0; k < 4 && k < lines.size(); ++k) boxes[static_cast<std::size_t>(k)] = lines[k];
     const ConfigPreview preview = ConfigPreview::fromTexts(boxes);
-    const ConfigPreview again = ConfigPreview::fromTexts(preview.texts());
-    if (again.dabLow != preview.dabLow || again.dabHigh != preview.dabHigh ||
-        again.portA != preview.portA || again.portB != preview.portB)
+    if (ConfigPreview::fromTexts(preview.texts()) != preview)
         breach("configuration bytes read back different");
 }
 

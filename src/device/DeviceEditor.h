@@ -40,6 +40,8 @@ struct ConfigPreview {
     std::array<QString, 4> texts() const;
     // Reads the boxes back; a box that does not end in hexadecimal digits counts as 0.
     static ConfigPreview fromTexts(const std::array<QString, 4>& texts);
+
+    bool operator==(const ConfigPreview&) const = default;
 };
 
 constexpr int kNoChoice = -1;
