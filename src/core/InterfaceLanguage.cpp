@@ -19,8 +19,8 @@ QString translationFile(const QString& language) {
 bool loadQtTranslation(QTranslator& translator, const QString& language) {
     const QString name = QStringLiteral("qtbase_") + language;
     return translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-           translator.load(name, QCoreApplication::applicationDirPath() +
-                                     QStringLiteral("/translations"));
+           translator.load(
+               name, QCoreApplication::applicationDirPath() + QStringLiteral("/translations"));
 }
 
 }  // namespace
