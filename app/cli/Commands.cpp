@@ -150,10 +150,11 @@ struct DifferenceLabels {
 int reportDifferences(const std::vector<Difference>& differences, const QString& what,
                       const DifferenceLabels& labels = {}) {
     if (differences.empty()) return ExitCode::Done;
-    QString text = QCoreApplication::translate("Commands", "%1: %n 個のアドレスが違います", nullptr,
-                                               static_cast<int>(differences.size()))
-                       .arg(what) +
-                   u'\n';
+    const int count = static_cast<int>(differences.size());
+    QString text =
+        QCoreApplication::translate("Commands", "%1: %n 個のアドレスが違います", nullptr, count)
+            .arg(what) +
+        u'\n';
     const auto shown = std::min<std::size_t>(differences.size(), kShownDifferences);
     for (std::size_t i = 0; i < shown; ++i) {
         const Difference& d = differences[i];

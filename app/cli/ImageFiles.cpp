@@ -30,7 +30,7 @@ void failOn(const std::optional<FileFault>& fault) {
 }
 
 void warnUnless(bool sound, const QString& path, FileFault::Kind kind) {
-    if (!sound) printMessage(faultLine({path, 0, kind}));
+    if (!sound) printMessage(faultLine({path, 0, kind, {}, 0, 0}));
 }
 
 ImageOrigin loadText(const QString& path, DataImage& image) {
