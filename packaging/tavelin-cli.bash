@@ -37,10 +37,10 @@ _tavelin_cli() {
         --progress) _tavelin_cli_offer -W "bar json none" ;;
         --srec-type) _tavelin_cli_offer -W "1 2 3" ;;
         --lang)
-            # The help's option line reads "--lang ja|en".
+            # The help's indented option line reads "--lang ja|en".
             local languages
             languages=$("${COMP_WORDS[0]}" --help 2>/dev/null |
-                sed -n 's/.*--lang \([^ ]*\).*/\1/p' | tr '|' ' ')
+                sed -n 's/^ .*--lang \([^ ]*\).*/\1/p' | tr '|' ' ')
             _tavelin_cli_offer -W "$languages"
             ;;
         --device)
