@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <utility>
 
 #include "ProgramError.h"
 

@@ -9,7 +9,6 @@
 #include "HexText.h"
 #include "LineFile.h"
 #include "MessageText.h"
-#include "ProgramError.h"
 
 namespace HexFormat {
 
