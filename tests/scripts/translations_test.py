@@ -14,15 +14,19 @@ repository = Path(sys.argv[1])
 
 
 def entries(ts):
-    """(context, source) -> (translation, finished) of every message of a .ts file."""
+    """(context, source) -> (translations, finished) of every message of a .ts file; a message with
+    plural forms has one translation a form."""
     found = {}
     for context in ET.parse(ts).getroot().iter('context'):
         name = context.findtext('name')
         for message in context.iter('message'):
             translation = message.find('translation')
-            finished = translation is not None and translation.get('type') is None
-            found[(name, message.findtext('source'))] = ((translation.text or '') if
-                                                         translation is not None else '', finished)
+            if translation is None:
+                found[(name, message.findtext('source'))] = ([''], False)
+                continue
+            forms = [form.text or '' for form in translation.iter('numerusform')]
+            found[(name, message.findtext('source'))] = (forms or [translation.text or ''],
+                                                         translation.get('type') is None)
     return found
 
 
@@ -42,13 +46,14 @@ for ts in sorted((repository / 'translations').glob('*.ts')):
         faults.append(f'{ts.name}: not in the file: {key[0]}: {key[1]!r}')
     for key in sorted(committed.keys() - current.keys()):
         faults.append(f'{ts.name}: no longer in the program: {key[0]}: {key[1]!r}')
-    for key, (translation, finished) in sorted(committed.items()):
+    for key, (translations, finished) in sorted(committed.items()):
         if key not in current:
             continue
-        if not finished or not translation:
+        if not finished or not all(translations):
             faults.append(f'{ts.name}: unfinished: {key[0]}: {key[1]!r}')
-        elif placeholders(translation) != placeholders(key[1]):
-            faults.append(f'{ts.name}: placeholders differ: {key[0]}: {key[1]!r} -> {translation!r}')
+        for translation in translations:
+            if translation and placeholders(translation) != placeholders(key[1]):
+                faults.append(f'{ts.name}: placeholders differ: {key[0]}: {key[1]!r} -> {translation!r}')
 
 print('\n'.join(faults) or 'every text is translated')
 sys.exit(1 if faults else 0)
