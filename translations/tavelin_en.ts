@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>Clickセット</source>
-        <translation>Set on click</translation>
+        <translation>Click sets</translation>
     </message>
     <message>
         <source>警告表示</source>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>Setアドレス～最後</source>
-        <translation>Set address to end</translation>
+        <translation>Address to end</translation>
     </message>
     <message>
         <source>デバイス通信</source>
