@@ -27,14 +27,21 @@ std::optional<QString> chosenLanguage(const std::optional<QString>& asked) {
     return std::nullopt;
 }
 
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 }  // namespace
 
 int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
                ProgramArguments arguments) {
-    QApplication app(argc, argv);
-    const LanguageOption option = takeLanguageOption(QCoreApplication::arguments());
-    const std::optional<QString> language = chosenLanguage(option.language);
+    // Before the application, so that the refusal does not wait on a display.
+    const std::optional<QString> language =
+        chosenLanguage(takeLanguageOption(argumentsOf(argc, argv)).language);
     if (!language) return 2;
+    QApplication app(argc, argv);
     for (const QString& missing : useInterfaceLanguage(*language)) {
         qWarning("tavelin: could not load the translation %s", qUtf8Printable(missing));
     }
@@ -56,7 +63,9 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
 
     frmBase.Form_Load();
     frmBase.show();
-    const QList<QUrl> files = commandLineFiles(option.otherArguments);
+    // Qt has taken its own arguments out by now.
+    const QList<QUrl> files =
+        commandLineFiles(takeLanguageOption(QCoreApplication::arguments()).otherArguments);
     if (arguments == ProgramArguments::FileToOpen && !files.isEmpty()) {
         // Once the window is on screen, so that any message box has it behind.
         QTimer::singleShot(0, &frmBase, [&frmBase, files] { frmBase.openFiles(files); });

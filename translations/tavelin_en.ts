@@ -47,7 +47,7 @@
     <name>FrmBase</name>
     <message>
         <source>Tavelin  Ver.%1 【Device: %2 / File: %3】</source>
-        <translation>Tavelin  Ver.%1 [Device: %2 / File: %3]</translation>
+        <translation>Tavelin Ver.%1 [Device: %2 / File: %3]</translation>
     </message>
     <message>
         <source>ブロック選択(0 ～ %1)</source>
