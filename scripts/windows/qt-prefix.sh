@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Prints the folder of a Qt for MinGW prefix, or nothing (and exits 1) when none is found. Looks at
-# TAVELIN_QT_MINGW (a prefix folder, or a .tar.xz of one, unpacked once into the cache), then at
-# what scripts/windows/build-qt.sh built, then at the prebuilt one in ../shared/windows/.
+# Prints the folder of a Qt for MinGW prefix; exits 1 when none is found, 2 when TAVELIN_QT_MINGW
+# names none. Looks at TAVELIN_QT_MINGW (a prefix folder, or a .tar.xz of one, unpacked once into
+# the cache), then at what scripts/windows/build-qt.sh built, then at the prebuilt one in
+# ../shared/windows/.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/tavelin-windows
@@ -39,7 +40,7 @@ candidate() {
 }
 
 if [ -n "${TAVELIN_QT_MINGW:-}" ]; then
-  candidate "$TAVELIN_QT_MINGW" || { echo "TAVELIN_QT_MINGW=$TAVELIN_QT_MINGW is no Qt for MinGW prefix" >&2; exit 1; }
+  candidate "$TAVELIN_QT_MINGW" || { echo "TAVELIN_QT_MINGW=$TAVELIN_QT_MINGW is no Qt for MinGW prefix" >&2; exit 2; }
   exit
 fi
 candidate "$cache/qt-mingw" || candidate "$repo/../shared/windows/qt-mingw-6.4.2.tar.xz" || exit 1
