@@ -101,7 +101,7 @@ def transfers(args, wine, wine_env, program, scratch):
 
 
 def startup(args, wine, wine_env, program):
-    probe = os.path.join(WINDOWS, "bench", "tavelin_startup_probe.exe")
+    probe = os.path.join(WINDOWS, "program", "tavelin_startup_probe.exe")
     shutil.copy(probe, program)
     display = subprocess.Popen(["Xvfb", ":48", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -22,5 +22,5 @@ wine_start=$SECONDS
 (cd build-windows && env -u DISPLAY ctest --output-on-failure -j"$(nproc)" --timeout 600)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
 tests/windows/wine_e2e.sh "build-windows/tavelin-$version-win64" build/tools/writer-sim/writer-sim \
-  build/program/tavelin-cli build-windows/tests/windows/control_position.exe build-windows/e2e
+  build/program/tavelin-cli build-windows/control_position.exe build-windows/e2e
 echo "Windows part: $((SECONDS - start)) s in all, $((SECONDS - wine_start)) s of it under Wine"
