@@ -4,9 +4,13 @@
 #     wine_e2e.sh PROGRAM_FOLDER WRITER_SIM LINUX_CLI PROBE_EXE OUT_FOLDER
 #
 # PROGRAM_FOLDER is the unpacked zip; it is copied below a folder whose name holds Japanese and a
-# space. writer-sim stands on a pseudo-terminal that Wine's registry maps as COM1 (and a silent
-# one as COM2). The Linux tavelin-cli makes the expected files, PROBE_EXE tells where the window's
-# controls lie, and OUT_FOLDER receives the screenshot of the window.
+# space. writer-sim stands on a pseudo-terminal that Wine's registry maps as COM1. The Linux
+# tavelin-cli makes the expected files, PROBE_EXE tells where the window's controls lie, and
+# OUT_FOLDER receives the screenshot of the window.
+#
+# Not shown here: a port another process holds. Windows refuses the second open (Qt opens ports
+# without sharing), but Wine applies no sharing to serial devices, and root opens a terminal in
+# exclusive mode all the same.
 set -euo pipefail
 bundle=$1 sim=$2 linux_cli=$3 probe=$4 out=$5
 source "$(dirname "$0")/../../scripts/windows/wine-env.sh"
@@ -19,15 +23,17 @@ ports=$WINEPREFIX/ports  # the registry names these links, so they keep their pa
 mkdir -p "$ports"
 boards=()
 display=()
+windows_programs=()
 
 stop_all() {
   wineserver -k 2>/dev/null || true  # before the terminals' owners, or wineserver gets SIGHUP
   local pid
+  for pid in "${windows_programs[@]}"; do wait "$pid" 2>/dev/null || true; done
   for pid in "${boards[@]}" "${display[@]}"; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
-  boards=() display=()
+  boards=() display=() windows_programs=()
 }
 trap 'stop_all; rm -rf "$scratch"' EXIT
 
@@ -60,9 +66,7 @@ expect() {
 
 same_bytes() { cmp -s "$1" "$2" || fail "$3: $1 and $2 differ"; }
 
-for com in COM1 COM2; do
-  "$wine" reg add 'HKLM\Software\Wine\Ports' /v $com /d "$ports/$com" /f >/dev/null
-done
+"$wine" reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$ports/COM1" /f >/dev/null
 wineserver -k 2>/dev/null || true  # the ports are mapped when Wine starts
 
 # Varied data: random bytes over a 24C1024, every byte value over a 24C02, in three file formats.
@@ -106,25 +110,17 @@ stop_all
 { cat "$scratch/small.bin"; tail -c +257 "$scratch/chip.bin"; } >"$scratch/small-expected.bin"
 same_bytes "$scratch/saved-small.bin" "$scratch/small-expected.bin" "emulator's memory after the 24C02 write"
 
-echo "Bad input: a missing port, a port already open, file names Windows refuses"
+echo "Bad input: a missing port, file names Windows refuses"
 start_board COM1
-start_board COM2 --silent
 expect 3 "a COM9 that does not exist" --port 9 read --device 24C02 -o never.bin
-grep -q "cannot open port 9" "$scratch/stderr" || fail "COM9: $(cat "$scratch/stderr")"
-# The holder waits 5 s for a board that never answers, holding COM2 open meanwhile.
-cli --port 2 read --device 24C02 -o held.bin >/dev/null 2>&1 &
-holder=$!
-sleep 2
-expect 3 "a port another process holds" --port 2 read --device 24C02 -o never.bin
-grep -q "cannot open port 2" "$scratch/stderr" || fail "COM2 held: $(cat "$scratch/stderr")"
-wait "$holder" || true
+grep -q "cannot open port 9 (COM9)" "$scratch/stderr" || fail "COM9: $(cat "$scratch/stderr")"
 for name in 'a:b.bin' 'a*b.bin'; do
   expect 5 "output file $name" --port 1 read --device 24C02 -o "$name"
   grep -q "$name" "$scratch/stderr" || fail "$name: the refusal does not name the file"
 done
 leftovers=$(cd "$scratch" && ls -A | grep -v -E '^(山田 太郎|ready-.*|std(out|err)|.*\.(bin|hex|txt))$' || true)
 [ -z "$leftovers" ] || fail "refused names left files behind: $leftovers"
-[ ! -e "$scratch/never.bin" ] && [ ! -e "$scratch/held.bin" ] || fail "a failed read wrote its file"
+[ ! -e "$scratch/never.bin" ] || fail "a failed read wrote its file"
 stop_all
 
 echo "tavelin.exe on Xvfb with the windows platform: READ of one block, and a screenshot"
@@ -136,11 +132,12 @@ sleep 1
 openbox >/dev/null 2>&1 &
 display+=($!)
 cp "$probe" "$program/"
-read -r -a option < <("$wine" "$program/$(basename "$probe")" 'optComm(0)')
-read -r -a button < <("$wine" "$program/$(basename "$probe")" 'cmdComm(1)')
+read -r -a option < <("$wine" "$program/$(basename "$probe")" 'optComm(0)' 2>/dev/null)
+read -r -a button < <("$wine" "$program/$(basename "$probe")" 'cmdComm(1)' 2>/dev/null)
 rm "$program/$(basename "$probe")"
 trace=$scratch/frames.log
-TAVELIN_TRACE=$trace "$wine" "$program/tavelin.exe" >/dev/null 2>&1 &
+(TAVELIN_TRACE=$trace "$wine" "$program/tavelin.exe" >/dev/null 2>&1 || true) &
+windows_programs+=($!)
 window=
 for _ in $(seq 100); do
   window=$(xdotool search --onlyvisible --class tavelin.exe 2>/dev/null | head -1) && [ -n "$window" ] && break
@@ -150,7 +147,10 @@ if [ -z "$window" ] || [ ${#option[@]} -ne 2 ] || [ ${#button[@]} -ne 2 ]; then
   fail "the window or its controls were not found (window '$window', 1ブロック '${option[*]}', READ '${button[*]}')"
 else
   sleep 1
+  # 1ブロック, then READ, which arms the operation, then START in its place.
   xdotool mousemove --window "$window" "${option[@]}" click 1
+  xdotool mousemove --window "$window" "${button[@]}" click 1
+  sleep 0.5
   xdotool mousemove --window "$window" "${button[@]}" click 1
   for _ in $(seq 50); do
     [ "$(grep -c '^[0-9]* recv' "$trace" 2>/dev/null)" -ge 2 ] && break
@@ -158,9 +158,10 @@ else
   done
   sleep 1
   import -window root "$out/main-window.png"
-  # The configuration echo, then the block: 259 bytes of reply.
-  received=$(awk '$2 == "recv" { n += NF - 2 } END { print n + 0 }' "$trace")
-  [ "$received" -ge $((15 + 259)) ] || fail "READ of one block: received $received bytes"
+  # The frame log's deliveries hold the chip's first block, which the grid shows.
+  received=$(awk '$2 == "recv" { for (i = 3; i <= NF; ++i) printf "%s", $i }' "$trace")
+  block=$(head -c 256 "$scratch/chip.bin" | od -An -v -tx1 | tr -d ' \n' | tr a-f A-F)
+  [[ $received == *"$block"* ]] || fail "READ of one block: the frame log holds no block 0"
   echo "screenshot: $out/main-window.png"
 fi
 stop_all
