@@ -1,13 +1,14 @@
 # bash completion for tavelin-cli: commands, options, the values of --format, --progress and
-# --srec-type, files, and device names as `tavelin-cli devices` lists them for the program folder
-# of the line's --folder (or the default one).
+# --srec-type, the languages as `tavelin-cli --help` names them for --lang, files, and device names
+# as `tavelin-cli devices` lists them for the program folder of the line's --folder (or the
+# default one).
 
 _tavelin_cli() {
     local commands="devices read write verify blank checksum convert diff help"
     local options="--device --input -i --output -o --block --byte --verify --port --baud --settle
-                   --folder --format --srec-type --progress --help --version"
+                   --folder --format --srec-type --progress --lang --help --version"
     local valued=" --device --input -i --output -o --block --byte --port --baud --settle --folder
-                   --format --srec-type --progress "
+                   --format --srec-type --progress --lang "
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
     # bash splits --opt=value at the '=' into three words.
     if [[ $cur == = ]]; then
@@ -35,6 +36,13 @@ _tavelin_cli() {
         --format) _tavelin_cli_offer -W "text hex bin srec" ;;
         --progress) _tavelin_cli_offer -W "bar json none" ;;
         --srec-type) _tavelin_cli_offer -W "1 2 3" ;;
+        --lang)
+            # The help's indented option line reads "--lang ja|en".
+            local languages
+            languages=$("${COMP_WORDS[0]}" --help 2>/dev/null |
+                sed -n 's/^ .*--lang \([^ ]*\).*/\1/p' | tr '|' ' ')
+            _tavelin_cli_offer -W "$languages"
+            ;;
         --device)
             # Names may hold spaces, so they are matched line by line.
             local name

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   binutils srecord
   fonts-ipafont-gothic
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # the translations; Qt's own Japanese
 )
 # The writer board's firmware and its simulator; their recommendations (a debugger, examples)
 # are not needed.

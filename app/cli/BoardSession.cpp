@@ -11,10 +11,7 @@
 using namespace LinkFrames;
 
 BoardSession::BoardSession(ProgramState& state, SerialPort& port, Progress& progress)
-    : state_(state),
-      progress_(progress),
-      window_(state),
-      link_(state, port, dialogs_, window_) {
+    : state_(state), progress_(progress), window_(state), link_(state, port, dialogs_, window_) {
     window_.setLink(&link_);
 }
 

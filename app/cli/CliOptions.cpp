@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include "CliFailure.h"
+#include "InterfaceLanguage.h"
 
 namespace {
 
@@ -75,6 +76,11 @@ int srecTypeNamed(const QString& name) {
     usageError(QStringLiteral("--srec-type is 1, 2 or 3, not \"") + name + u'"');
 }
 
+QString languageNamed(const QString& name) {
+    if (!interfaceLanguages().contains(name)) usageError(unknownLanguageMessage(name));
+    return name;
+}
+
 using Apply = void (*)(CliOptions&, const QString& name, const QString& value);
 struct OptionRule {
     const char* name;
@@ -106,6 +112,8 @@ const OptionRule kOptions[] = {
      [](CliOptions& o, const QString&, const QString& v) { o.srecType = srecTypeNamed(v); }},
     {"--progress", nullptr, true,
      [](CliOptions& o, const QString&, const QString& v) { o.progress = progressNamed(v); }},
+    {"--lang", nullptr, true,
+     [](CliOptions& o, const QString&, const QString& v) { o.language = languageNamed(v); }},
 };
 
 const OptionRule* ruleNamed(const QString& name) {
@@ -246,16 +254,17 @@ QString usageText(const QString& command) {
                "options, before or after the command, as --opt value or --opt=value; -- ends "
                "them:\n"
                "  --port N|PATH  --baud N  --settle MS  --folder DIR  --format text|hex|bin|srec\n"
-               "  --progress=bar|json|none  --version  --help   (-o - writes to standard output)\n"
-               "N and MS are decimal, ADDR hexadecimal. The format follows the file name (.txt "
-               "text,\n"
-               ".hex HEX, .s19 .s28 .s37 .srec .mot S-records, anything else binary) unless "
-               "--format\n"
-               "names it; for convert it names OUT's. --srec-type defaults to the smallest that "
-               "holds\n"
-               "the device's addresses. --settle waits after opening the port, for boards that "
-               "reset.\n"
+               "  --progress=bar|json|none  --lang %1  --version  --help\n"
+               "N and MS are decimal, ADDR hexadecimal; -o - writes to standard output. The "
+               "format\n"
+               "follows the file name (.txt text, .hex HEX, .s19 .s28 .s37 .srec .mot S-records,\n"
+               "anything else binary) unless --format names it; for convert it names OUT's.\n"
+               "--srec-type defaults to the type .s19, .s28 or .s37 names, else to the smallest\n"
+               "that holds the addresses. --settle waits after opening the port, for boards that\n"
+               "reset. --lang is the language of the messages; by default the system's, where it\n"
+               "is one of them, else English.\n"
                "exit: 0 done, 1 differences or not blank, 2 usage, 3 port cannot be opened,\n"
                "      4 board did not answer or answered wrongly, 5 file cannot be read or "
-               "written");
+               "written")
+               .arg(interfaceLanguages().join(u'|'));
 }

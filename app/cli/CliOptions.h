@@ -26,6 +26,7 @@ struct CliOptions {
     std::optional<FileFormat> format;
     std::optional<int> srecType;  // 1, 2 or 3
     ProgressStyle progress = ProgressStyle::None;
+    QString language;        // one of interfaceLanguages(); empty: the system's
     QStringList positional;  // convert's IN and OUT, diff's A and B, help's COMMAND
 };
 

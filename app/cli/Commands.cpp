@@ -35,7 +35,6 @@ constexpr int kShownDifferences = 20;
 // share one set of settings.
 QString programFolder(const CliOptions& options) {
     if (!options.folder.isEmpty()) return QDir(options.folder).absolutePath() + u'/';
-    QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
     return locateProgramFolder().folder;
 }
 
@@ -129,10 +128,10 @@ void openPort(QtSerialPort& port, const CliOptions& options, ProgramState& state
     port.setSpeed(speed);
     if (!port.open()) {
         const QString device = isNumber ? portDevicePath(state.SettingsFolder, number) : portText;
-        throw CliFailure{ExitCode::Port, QStringLiteral("cannot open port %1 (%2) at %3 baud: %4")
-                                             .arg(portText, device)
-                                             .arg(speed)
-                                             .arg(port.errorString())};
+        throw CliFailure{
+            ExitCode::Port,
+            QCoreApplication::translate("Commands", "ポート %1 (%2) を %3 bps で開けません: %4")
+                .arg(portText, device, QString::number(speed), port.errorString())};
     }
     port.resetFirst();
     port.resetSecond();
@@ -143,18 +142,19 @@ void openPort(QtSerialPort& port, const CliOptions& options, ProgramState& state
 
 // What the two bytes of a difference are called.
 struct DifferenceLabels {
-    QString expected = QStringLiteral("expected");
-    QString read = QStringLiteral("read");
+    QString expected = QCoreApplication::translate("Commands", "期待値");
+    QString read = QCoreApplication::translate("Commands", "読出値");
 };
 
 // Prints the first differences and how many there are in all; the exit status for them.
 int reportDifferences(const std::vector<Difference>& differences, const QString& what,
                       const DifferenceLabels& labels = {}) {
     if (differences.empty()) return ExitCode::Done;
-    QString text = QStringLiteral("%1: %2 differing address%3\n")
-                       .arg(what)
-                       .arg(differences.size())
-                       .arg(differences.size() == 1 ? "" : "es");
+    const int count = static_cast<int>(differences.size());
+    QString text =
+        QCoreApplication::translate("Commands", "%1: %n 個のアドレスが違います", nullptr, count)
+            .arg(what) +
+        u'\n';
     const auto shown = std::min<std::size_t>(differences.size(), kShownDifferences);
     for (std::size_t i = 0; i < shown; ++i) {
         const Difference& d = differences[i];
@@ -163,7 +163,9 @@ int reportDifferences(const std::vector<Difference>& differences, const QString&
                          hexByte(d.expected), labels.read, hexByte(d.read));
     }
     if (differences.size() > shown) {
-        text += QStringLiteral("  ... and %1 more").arg(differences.size() - shown);
+        text +=
+            QStringLiteral("  ") +
+            QCoreApplication::translate("Commands", "… ほか %1 個").arg(differences.size() - shown);
     }
     printMessage(text);
     return ExitCode::Mismatch;
@@ -233,7 +235,8 @@ int read(const CliOptions& options) {
     checkOutputName(options.output);
     Board board(options);
     ImageOrigin origin;
-    origin.srecType = srecTypeFor(options.srecType, format, board.state->BlockCount * BlockSize);
+    origin.srecType =
+        srecTypeFor(options.output, options.srecType, format, board.state->BlockCount * BlockSize);
     board.connect().run(Operation::Read, board.range);
     // Only what was read goes out; the rest of the image is empty and written as erased.
     // What was read exists nowhere else: the file is on the disk before the command ends.
@@ -241,6 +244,8 @@ int read(const CliOptions& options) {
               addressesOf(board.range, *board.state).second, SaveSync::ToDisk);
     return ExitCode::Done;
 }
+
+QString verifyLabel() { return QCoreApplication::translate("Commands", "ベリファイ"); }
 
 int verifyImage(BoardSession& session, const Board& board, const QString& what) {
     return reportDifferences(session.run(Operation::Verify, board.range), what);
@@ -256,19 +261,20 @@ int write(const CliOptions& options) {
     }
     BoardSession& session = board.connect();
     session.run(Operation::Write, board.range);
-    return options.verify ? verifyImage(session, board, QStringLiteral("verify")) : ExitCode::Done;
+    return options.verify ? verifyImage(session, board, verifyLabel()) : ExitCode::Done;
 }
 
 int verify(const CliOptions& options) {
     Board board(options);
     loadImage(options.input, formatOf(options.input, options.format), board.state->Image);
-    return verifyImage(board.connect(), board, QStringLiteral("verify"));
+    return verifyImage(board.connect(), board, verifyLabel());
 }
 
 int blank(const CliOptions& options) {
     Board board(options);
     board.state->Image.fill(u"FF");
-    return verifyImage(board.connect(), board, QStringLiteral("not blank"));
+    return verifyImage(board.connect(), board,
+                       QCoreApplication::translate("Commands", "ブランクではない"));
 }
 
 int checksum(const CliOptions& options) {
@@ -299,7 +305,7 @@ int convert(const CliOptions& options) {
     DataImage image;
     ImageOrigin origin = loadImage(in, formatOf(in, std::nullopt), image);
     const FileFormat format = formatOf(out, options.format);
-    origin.srecType = srecTypeFor(options.srecType, format, extentOf(image));
+    origin.srecType = srecTypeFor(out, options.srecType, format, extentOf(image));
     // A binary file ends where the input did: its own length, or the last byte that is not FF.
     const int32_t binaryBytes = format != FileFormat::Binary ? 0
                                 : origin.binaryBytes         ? *origin.binaryBytes
@@ -335,13 +341,6 @@ int diff(const CliOptions& options) {
 }
 
 }  // namespace
-
-bool needsApplication(const CliOptions& options) {
-    const QString& c = options.command;
-    const bool filesAlone = c == QStringLiteral("checksum") || c == QStringLiteral("diff");
-    return c != QStringLiteral("convert") && c != QStringLiteral("help") &&
-           c != QStringLiteral("version") && !(filesAlone && options.device.isEmpty());
-}
 
 int runCommand(const CliOptions& options) {
     const QString& c = options.command;

@@ -1,5 +1,6 @@
 #include "CoreLinkWindow.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "DeviceSelection.h"
@@ -44,7 +45,8 @@ void CoreLinkWindow::subObjectEnable() {
 
 void CoreLinkWindow::showPortLost() {
     portLost_ = true;
-    failures_ << QStringLiteral("the port failed and was closed");
+    failures_ << QCoreApplication::translate("CoreLinkWindow",
+                                             "ポートに障害が起きたので閉じました");
 }
 
 void CoreLinkWindow::showVerifyDifferences(const VerifyDifferences& differences) {

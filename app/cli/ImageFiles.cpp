@@ -1,5 +1,6 @@
 #include "ImageFiles.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "AtomicSave.h"
@@ -17,47 +18,39 @@ namespace {
 
 [[noreturn]] void fileFailure(const QString& message) { throw CliFailure{ExitCode::File, message}; }
 
+// One line: the file, the line when the fault has one, and what is wrong; no advice.
+QString faultLine(const FileFault& fault) {
+    if (fault.line == 0) return QStringLiteral("%1: %2").arg(fault.file, faultReason(fault));
+    return QCoreApplication::translate("ImageFiles", "%1: %2 行目: %3")
+        .arg(fault.file, QString::number(fault.line), faultReason(fault));
+}
+
+void failOn(const std::optional<FileFault>& fault) {
+    if (fault) fileFailure(faultLine(*fault));
+}
+
+void warnUnless(bool sound, const QString& path, FileFault::Kind kind) {
+    if (!sound) printMessage(faultLine({path, 0, kind, {}, 0, 0}));
+}
+
 ImageOrigin loadText(const QString& path, DataImage& image) {
-    const TextFormat::LoadResult result = TextFormat::load(path, image, LineEnds::AlsoLf);
-    using Outcome = TextFormat::LoadResult::Outcome;
-    if (result.outcome == Outcome::WrongLineLength) {
-        fileFailure(TextFormat::wrongLineLengthMessage(path, result.line));
-    }
-    if (result.outcome == Outcome::BadCell) {
-        fileFailure(TextFormat::badCellMessage(path, result.address, result.cellText));
-    }
+    failOn(TextFormat::load(path, image, LineEnds::AlsoLf).fileFault);
     return {};
 }
 
 ImageOrigin loadHex(const QString& path, DataImage& image) {
     ImageOrigin origin;
     HexFormat::ReadState read;
-    const HexFormat::LoadResult result =
-        HexFormat::load(path, image, origin.comments, read, LineEnds::AlsoLf);
-    using Outcome = HexFormat::LoadResult::Outcome;
-    if (result.outcome == Outcome::BadCell) {
-        fileFailure(TextFormat::badCellMessage(path, result.address, result.cellText) +
-                    QStringLiteral("\n") +
-                    HexFormat::recordErrorMessage(path, QString(), result.line));
-    }
-    if (result.outcome == Outcome::RecordError) {
-        fileFailure(HexFormat::recordErrorMessage(path, result.errorText, result.line));
-    }
-    if (!read.endRecordSeen) printMessage(HexFormat::missingEndRecordMessage(path));
+    failOn(HexFormat::load(path, image, origin.comments, read, LineEnds::AlsoLf).fileFault);
+    warnUnless(read.endRecordSeen, path, FileFault::Kind::MissingEndRecord);
     if (read.recordType) origin.recordType = *read.recordType;
     return origin;
 }
 
 ImageOrigin loadSRecords(const QString& path, DataImage& image) {
     const SRecordFormat::LoadResult result = SRecordFormat::load(path, image);
-    if (result.faultyLine > 0) {
-        fileFailure(
-            QStringLiteral("%1: line %2: %3").arg(path).arg(result.faultyLine).arg(result.fault));
-    }
-    if (!result.closed) {
-        printMessage(path + QStringLiteral(": no count or end record after the last data record; "
-                                           "the file may be cut short"));
-    }
+    failOn(result.fileFault);
+    warnUnless(result.closed, path, FileFault::Kind::NotClosed);
     return {};
 }
 
@@ -85,19 +78,27 @@ FileFormat formatOf(const QString& path, std::optional<FileFormat> chosen) {
     return static_cast<FileFormat>(fileTypeIndexForName(path));
 }
 
-int srecTypeFor(std::optional<int> asked, FileFormat format, int32_t end) {
+int srecTypeFor(const QString& path, std::optional<int> asked, FileFormat format, int32_t end) {
     const int32_t last = std::max(end, 1) - 1;
-    if (!asked) return SRecordFormat::smallestRecordType(last);
-    if (format != FileFormat::SRecord) {
+    if (asked && format != FileFormat::SRecord) {
         throw CliFailure{ExitCode::Usage, QStringLiteral("--srec-type is for S-record files")};
     }
-    if (last > SRecordFormat::lastAddressOf(*asked)) {
-        throw CliFailure{ExitCode::Usage,
-                         QStringLiteral("--srec-type %1 holds addresses up to 0x%2, not 0x%3")
-                             .arg(*asked)
-                             .arg(upperHex(SRecordFormat::lastAddressOf(*asked)), upperHex(last))};
+    const std::optional<int> named =
+        format == FileFormat::SRecord ? SRecordFormat::recordTypeNamed(path) : std::nullopt;
+    const std::optional<int> chosen = asked ? asked : named;
+    if (!chosen) return SRecordFormat::smallestRecordType(last);
+    if (last > SRecordFormat::lastAddressOf(*chosen)) {
+        // A name is a choice as --srec-type is, and refused the same way, before a board is
+        // read for nothing.
+        const QString chooser = asked ? QStringLiteral("--srec-type %1 holds").arg(*asked)
+                                      : QStringLiteral("%1 names S%2 records, which hold")
+                                            .arg(path, QString::number(*named));
+        throw CliFailure{
+            ExitCode::Usage,
+            QStringLiteral("%1 addresses up to 0x%2, not 0x%3")
+                .arg(chooser, upperHex(SRecordFormat::lastAddressOf(*chosen)), upperHex(last))};
     }
-    return *asked;
+    return *chosen;
 }
 
 ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image) {
@@ -118,6 +119,8 @@ ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image) 
         // a short file converts to HEX and writes to a device without a tail of zeros.
         for (int32_t a = *origin.binaryBytes; a < DataImage::Size; ++a) image.set(a, u"FF");
         return origin;
+    } catch (const FileFaultError& error) {
+        fileFailure(faultLine(error.fault()));
     } catch (const ProgramError& error) {
         fileFailure(error.description());
     }

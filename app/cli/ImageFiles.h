@@ -22,10 +22,11 @@ struct ImageOrigin {
 // chosen.
 FileFormat formatOf(const QString& path, std::optional<FileFormat> chosen);
 
-// The S-record type of a file for addresses 0 to end - 1: the one asked for, else the smallest
-// that holds them. Throws CliFailure (ExitCode::Usage) when the type asked for cannot hold them,
-// or when one is asked for a file of another format.
-int srecTypeFor(std::optional<int> asked, FileFormat format, int32_t end);
+// The S-record type of the file at `path` for addresses 0 to end - 1: the one asked for, else the
+// one its name asks for (.s19, .s28, .s37), else the smallest that holds them. Throws CliFailure
+// (ExitCode::Usage) when the type asked for or named cannot hold them, or when one is asked for a
+// file of another format.
+int srecTypeFor(const QString& path, std::optional<int> asked, FileFormat format, int32_t end);
 
 // Reads a file with the window's readers, taking lines that end in LF only as well. Throws
 // CliFailure (ExitCode::File) with the reader's message when the file cannot be read or is

@@ -1,5 +1,6 @@
 #include "Progress.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -46,14 +47,10 @@ void Progress::advance(int done) {
     }
     constexpr int kWidth = 30;
     const int filled = units_ > 0 ? done * kWidth / units_ : kWidth;
-    put(QStringLiteral("\r%1 [%2%3] %4/%5 blocks  %6 B/s  %7 left ")
-            .arg(operation_)
-            .arg(QString(filled, u'#'))
-            .arg(QString(kWidth - filled, u'.'))
-            .arg(done)
-            .arg(units_)
-            .arg(static_cast<qint64>(rate))
-            .arg(duration(left)));
+    const QString bar = QString(filled, u'#') + QString(kWidth - filled, u'.');
+    put(u'\r' + QCoreApplication::translate("Progress", "%1 [%2] %3/%4 ブロック  %5 B/s  残り %6 ")
+                    .arg(operation_, bar, QString::number(done), QString::number(units_),
+                         QString::number(static_cast<qint64>(rate)), duration(left)));
     barShown_ = true;
 }
 

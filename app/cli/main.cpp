@@ -2,25 +2,28 @@
 // as the window.
 
 #include <QCoreApplication>
-#include <optional>
 
 #include "CliFailure.h"
 #include "CliOptions.h"
 #include "Commands.h"
 #include "Console.h"
+#include "InterfaceLanguage.h"
 
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     try {
+        // Usage faults are told in English, so the language can come from the arguments.
         const CliOptions options = parseCommandLine(
             arguments, standardErrorIsTerminal() ? ProgressStyle::Bar : ProgressStyle::None);
-        // Only the port's event loop and the program folder need the application object.
-        std::optional<QCoreApplication> application;
-        if (needsApplication(options)) {
-            QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
-            application.emplace(argc, argv);
-        }
+        QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
+        const QCoreApplication application(argc, argv);
+        // A terminal without a language (C, POSIX) reads English, as the tools beside it do. What
+        // could not be loaded is Qt's own translation at most, whose texts the command line never
+        // shows.
+        useInterfaceLanguage(options.language.isEmpty()
+                                 ? systemInterfaceLanguage(QStringLiteral("en"))
+                                 : options.language);
         return runCommand(options);
     } catch (const CliFailure& failure) {
         QString text = QStringLiteral("tavelin-cli: ") + failure.message;

@@ -1,5 +1,6 @@
 #include "AtomicSave.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -34,16 +35,19 @@ bool syncToDisk(const QFileDevice& file) {
 // left by the failed call says why in words the user can act on.
 QString reasonFor(int code, const QFileDevice& file) {
     static const std::pair<std::errc, const char*> kReasons[] = {
-        {std::errc::no_space_on_device, "デバイスに空き領域がありません"},
-        {std::errc::file_too_large, "ファイルが大きすぎます"},
-        {std::errc::permission_denied, "許可がありません"},
-        {std::errc::read_only_file_system, "読み込み専用ファイルシステムです"},
-        {std::errc::io_error, "入力/出力エラーです"},
-        {std::errc::no_such_file_or_directory, "そのようなファイルやディレクトリはありません"},
-        {std::errc::is_a_directory, "ディレクトリです"},
+        {std::errc::no_space_on_device,
+         QT_TRANSLATE_NOOP("AtomicSave", "デバイスに空き領域がありません")},
+        {std::errc::file_too_large, QT_TRANSLATE_NOOP("AtomicSave", "ファイルが大きすぎます")},
+        {std::errc::permission_denied, QT_TRANSLATE_NOOP("AtomicSave", "許可がありません")},
+        {std::errc::read_only_file_system,
+         QT_TRANSLATE_NOOP("AtomicSave", "読み込み専用ファイルシステムです")},
+        {std::errc::io_error, QT_TRANSLATE_NOOP("AtomicSave", "入力/出力エラーです")},
+        {std::errc::no_such_file_or_directory,
+         QT_TRANSLATE_NOOP("AtomicSave", "そのようなファイルやディレクトリはありません")},
+        {std::errc::is_a_directory, QT_TRANSLATE_NOOP("AtomicSave", "ディレクトリです")},
     };
     for (const auto& [error, text] : kReasons) {
-        if (code == static_cast<int>(error)) return QString::fromUtf8(text);
+        if (code == static_cast<int>(error)) return QCoreApplication::translate("AtomicSave", text);
     }
     if (code != 0) return QString::fromStdString(std::generic_category().message(code));
     return file.errorString();
@@ -118,7 +122,8 @@ void checkFileName(const QString& path) {
         const QString shown =
             control ? QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')) : QString(c);
         throw ProgramError::cannotWrite(
-            path, QStringLiteral("ファイル名に使えない文字「%1」があります").arg(shown));
+            path, QCoreApplication::translate("AtomicSave", "ファイル名に使えない文字「%1」があります")
+                      .arg(shown));
     }
 #else
     Q_UNUSED(path)

@@ -1,5 +1,6 @@
 #include "FailureReport.h"
 
+#include <QCoreApplication>
 #include <new>
 #include <stdexcept>
 
@@ -26,9 +27,10 @@ bool FailureReport::run(const std::function<void()>& step) {
         } catch (const std::out_of_range&) {
             description = ProgramError::indexOutOfRange().description();
         } catch (const std::bad_alloc&) {
-            description = QStringLiteral("メモリが不足しています。");
+            description = QCoreApplication::translate("FailureReport", "メモリが不足しています。");
         } catch (const std::exception& error) {
-            description = QStringLiteral("予期しないエラーが発生しました。 (%1)")
+            description = QCoreApplication::translate("FailureReport",
+                                                      "予期しないエラーが発生しました。 (%1)")
                               .arg(QString::fromLocal8Bit(error.what()));
         }
         if (!askRetry(description)) return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -13,7 +14,8 @@ struct ProgramState;
 class FailureReport {
 public:
     FailureReport(ProgramState& state, Dialogs& dialogs, QString title,
-                  QString failedText = QStringLiteral("に失敗しました"));
+                  QString failedText = QCoreApplication::translate("FailureReport",
+                                                                   "に失敗しました"));
 
     bool run(const std::function<void()>& step);
     // Runs just before each report is shown, e.g. to put buttons back to rest first.

@@ -1,5 +1,7 @@
 #include "DeviceSelection.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -41,13 +43,13 @@ void applyLine(ProgramState& s, int lineInRecord, const QString& line, DeviceLab
             break;
         case Size:
             s.DeviceCapacity = toInteger32(line);
-            labels[0] = QStringLiteral("Size=") + line + QStringLiteral("byt");
+            labels[0] = QCoreApplication::translate("DeviceSelection", "Size=%1byt").arg(line);
             break;
         case Page: {
             const int16_t page = toInteger16(line);
             s.PageSizeBytes[0] = toUnsignedByte(page % 256, line);
             s.PageSizeBytes[1] = toUnsignedByte(page / 256, line);
-            labels[0] += QStringLiteral(" Page=") + line + QStringLiteral("byt");
+            labels[0] += QCoreApplication::translate("DeviceSelection", " Page=%1byt").arg(line);
             break;
         }
         case LevelA0:

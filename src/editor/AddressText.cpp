@@ -1,5 +1,7 @@
 #include "AddressText.h"
 
+#include <QCoreApplication>
+
 #include "HexText.h"
 
 QString funDHChange(int32_t dec, AddressForm form, int32_t deviceCapacity, int32_t currentBlock) {
@@ -16,4 +18,9 @@ QString funDHChange(int32_t dec, AddressForm form, int32_t deviceCapacity, int32
 QString deviceAddressText(int32_t address, int32_t deviceCapacity) {
     return QStringLiteral("0x") +
            fixedHex(static_cast<uint32_t>(address), deviceCapacity > 0x10000 ? 5 : 4);
+}
+
+QString deviceRangeText(int32_t first, int32_t last, int32_t deviceCapacity) {
+    return QCoreApplication::translate("AddressText", "%1 ～ %2")
+        .arg(deviceAddressText(first, deviceCapacity), deviceAddressText(last, deviceCapacity));
 }

@@ -15,3 +15,6 @@ QString funDHChange(int32_t dec, AddressForm form, int32_t deviceCapacity, int32
 // An address in a message: "0x" and as many digits as the device's addresses have (0x00FF,
 // 0x1FFFF), taken from the address itself.
 QString deviceAddressText(int32_t address, int32_t deviceCapacity);
+
+// A range of addresses in a message: 0x0300 ～ 0x0311, as deviceAddressText writes each end.
+QString deviceRangeText(int32_t first, int32_t last, int32_t deviceCapacity);

@@ -1,5 +1,6 @@
 #include "CellMove.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "AddressText.h"
@@ -52,24 +53,31 @@ int32_t movedAddress(int32_t address, CellMoveKey key, int32_t deviceCapacity) {
 GoToAddress readGoToAddress(QStringView text, int32_t deviceCapacity) {
     QStringView digits = text.trimmed();
     if (digits.startsWith(u"0x", Qt::CaseInsensitive)) digits = digits.mid(2);
-    if (digits.isEmpty()) return {std::nullopt, QStringLiteral("アドレスを入力してください。")};
+    if (digits.isEmpty())
+        return {std::nullopt,
+                QCoreApplication::translate("CellMove", "アドレスを入力してください。")};
     for (const QChar c : digits) {
         if (hexDigitValue(c.unicode()) < 0) {
             return {
                 std::nullopt,
                 messageLines(
-                    {QStringLiteral("【") + c + QStringLiteral("】は16進数の文字ではありません。"),
-                     QStringLiteral("アドレスは16進数(半角0～9,A～F)で入力してください。")})};
+                    {QCoreApplication::translate("CellMove", "【%1】は16進数の文字ではありません。")
+                         .arg(c),
+                     QCoreApplication::translate(
+                         "CellMove", "アドレスは16進数(半角0～9,A～F)で入力してください。")})};
         }
     }
     const int32_t end = deviceEnd(deviceCapacity);
     const int64_t value = hexNumber(digits, end).value_or(end);
     if (value >= end) {
-        return {std::nullopt,
-                messageLines({QStringLiteral("入力したアドレスはデバイスの範囲外です。"),
-                              deviceAddressText(0, deviceCapacity) + QStringLiteral(" ～ ") +
-                                  deviceAddressText(end - 1, deviceCapacity) +
-                                  QStringLiteral(" の範囲で入力してください。")})};
+        return {
+            std::nullopt,
+            messageLines({QCoreApplication::translate("CellMove",
+                                                      "入力したアドレスはデバイスの範囲外です。"),
+                          QCoreApplication::translate("CellMove", "%1 の範囲で入力してください。")
+                              .arg(deviceRangeText(0, end - 1, deviceCapacity))})};
     }
     return {static_cast<int32_t>(value), {}};
 }
+
+QString goToRefusalTitle() { return QCoreApplication::translate("CellMove", "アドレス指定エラー"); }

@@ -37,8 +37,9 @@ int32_t movedAddress(int32_t address, CellMoveKey key, int32_t deviceCapacity);
 // The address typed into the go-to box: hexadecimal, a leading 0x and surrounding blanks allowed.
 struct GoToAddress {
     std::optional<int32_t> address;
-    QString refusal;  // why nothing moves, for the box titled kGoToTitle
+    QString refusal;  // why nothing moves, for the box titled goToRefusalTitle()
 };
 GoToAddress readGoToAddress(QStringView text, int32_t deviceCapacity);
 
-inline const QString kGoToTitle = QStringLiteral("アドレス指定エラー");
+// The title of the box that shows a refusal.
+QString goToRefusalTitle();

@@ -1,5 +1,6 @@
 #include "EntryBox.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "HexText.h"
@@ -27,16 +28,19 @@ EntryCheck checkEntry(const QString& text, bool hexEntry, bool directMode,
                                     : funCodehexChange(last, codeTable) != QStringLiteral("fff");
         if (!known) {
             check.refusal = EditMessage{
-                QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"),
+                QCoreApplication::translate("EntryBox", "文字ﾃﾞｰﾀｰｴﾗｰ"),
                 messageLines(
-                    {hexEntry ? QStringLiteral("入力した文字にエラーが有ります：【") + last +
-                                    QStringLiteral("】")
-                              : QStringLiteral("転写データーに、設定外の文字があります：【") +
-                                    last + QStringLiteral("】"),
+                    {(hexEntry ? QCoreApplication::translate(
+                                     "EntryBox", "入力した文字にエラーが有ります：【%1】")
+                               : QCoreApplication::translate(
+                                     "EntryBox", "転写データーに、設定外の文字があります：【%1】"))
+                         .arg(last),
                      hexEntry
-                         ? QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。")
-                         : QStringLiteral("code.txtに設定した文字を使って下さい。"),
-                     QStringLiteral("入力を取り消します。")})};
+                         ? QCoreApplication::translate(
+                               "EntryBox", "16進コード(半角0～9,A,B,C,D,E,F)で入力してください。")
+                         : QCoreApplication::translate("EntryBox",
+                                                       "code.txtに設定した文字を使って下さい。"),
+                     QCoreApplication::translate("EntryBox", "入力を取り消します。")})};
             return check;
         }
     }
@@ -48,7 +52,9 @@ EntryCheck checkEntry(const QString& text, bool hexEntry, bool directMode,
 
 QString switchEntryLayout(ProgramState& state) {
     state.MultiLayout = !state.MultiLayout;
-    return state.MultiLayout ? QStringLiteral("【Single】を押すと元に戻ります。") : QString();
+    return state.MultiLayout
+               ? QCoreApplication::translate("EntryBox", "【Single】を押すと元に戻ります。")
+               : QString();
 }
 
 QStringList reverseTransferCells(const ProgramState& state) {

@@ -1,5 +1,6 @@
 #include "EntryData.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "DataImage.h"
@@ -16,13 +17,13 @@ QString funCodehexChange(const QString& text, const CodeTable& codeTable) {
 }
 
 QString entryTitle(qsizetype length, bool hexEntry) {
-    if (length == 0) return QStringLiteral("データー入力ボックス");
+    if (length == 0) return QCoreApplication::translate("EntryData", "データー入力ボックス");
     const QString size =
         hexEntry ? QStringLiteral("%1%2")
                        .arg(length / 2)
                        .arg(length % 2 == 0 ? QStringLiteral(".0") : QStringLiteral(".5"))
                  : QString::number(length);
-    return QStringLiteral("転写データー ") + size + QStringLiteral(" Byte");
+    return QCoreApplication::translate("EntryData", "転写データー %1 Byte").arg(size);
 }
 
 TransferData readTransferData(const QString& text, bool hexEntry, const CodeTable& codeTable) {
@@ -53,24 +54,32 @@ QString transferFaultMessage(const TransferData& data) {
     switch (data.fault) {
         case TransferData::Fault::BadHexCharacter:
             return messageLines(
-                {QStringLiteral("転写データーにエラーがあります。"),
-                 QStringLiteral("入力された【") + data.character +
-                     QStringLiteral("】の文字は不正です。"),
-                 QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。")});
+                {QCoreApplication::translate("EntryData", "転写データーにエラーがあります。"),
+                 QCoreApplication::translate("EntryData", "入力された【%1】の文字は不正です。")
+                     .arg(data.character),
+                 QCoreApplication::translate(
+                     "EntryData", "16進コード(半角0～9,A,B,C,D,E,F)で入力してください。")});
         case TransferData::Fault::OddOrEmptyHex:
             return messageLines(
-                {QStringLiteral("転写データーに、エラーがあります。"),
-                 QStringLiteral("文字数が偶数（１バイト）になっていません。"),
-                 QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で修正してください。")});
+                {QCoreApplication::translate("EntryData", "転写データーに、エラーがあります。"),
+                 QCoreApplication::translate("EntryData",
+                                             "文字数が偶数（１バイト）になっていません。"),
+                 QCoreApplication::translate(
+                     "EntryData", "16進コード(半角0～9,A,B,C,D,E,F)で修正してください。")});
         case TransferData::Fault::UnknownCharacter:
-            return messageLines({QStringLiteral("転写データーに、設定外の文字があります：【") +
-                                     data.character + QStringLiteral("】"),
-                                 QStringLiteral("code.txtに設定した文字を使って下さい。"),
-                                 QStringLiteral("変更処理を、実行せずに終了します。")});
+            return messageLines(
+                {QCoreApplication::translate("EntryData",
+                                             "転写データーに、設定外の文字があります：【%1】")
+                     .arg(data.character),
+                 QCoreApplication::translate("EntryData", "code.txtに設定した文字を使って下さい。"),
+                 QCoreApplication::translate("EntryData", "変更処理を、実行せずに終了します。")});
         case TransferData::Fault::EmptyText:
-            return messageLines({QStringLiteral("転写データーにエラーがあります。"),
-                                 QStringLiteral("文字数が偶数（１バイト）になっていません。"),
-                                 QStringLiteral("1バイト以上のデーターを入力してください。")});
+            return messageLines(
+                {QCoreApplication::translate("EntryData", "転写データーにエラーがあります。"),
+                 QCoreApplication::translate("EntryData",
+                                             "文字数が偶数（１バイト）になっていません。"),
+                 QCoreApplication::translate("EntryData",
+                                             "1バイト以上のデーターを入力してください。")});
         case TransferData::Fault::None:
             break;
     }

@@ -1,5 +1,6 @@
 #include "FindBytes.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -12,14 +13,15 @@
 
 namespace {
 
-const QString kFindTitle = QStringLiteral("検索エラー");
-const QString kSubject = QStringLiteral("検索データー");
+QString findSubject() { return QCoreApplication::translate("FindBytes", "検索データー"); }
 
-FindPattern refused(const QString& text) { return {{}, EditMessage{kFindTitle, text}}; }
+FindPattern refused(const QString& text) {
+    return {{}, EditMessage{QCoreApplication::translate("FindBytes", "検索エラー"), text}};
+}
 
 // One byte more than the device holds is enough to tell that a pattern is too long.
 FindPattern hexPattern(QStringView text, int32_t deviceEnd) {
-    const HexBytes read = readHexBytes(text, deviceEnd + 1, kSubject);
+    const HexBytes read = readHexBytes(text, deviceEnd + 1, findSubject());
     if (read.fault) return refused(*read.fault);
     return {read.bytes, std::nullopt};
 }
@@ -35,11 +37,12 @@ FindPattern textPattern(QStringView text, const CodeTable& codeTable) {
         const QStringView character = text.mid(i, length);
         const auto byte = byteOf.constFind(character.toString());
         if (byte == byteOf.cend()) {
-            return refused(
-                messageLines({kSubject + QStringLiteral("の【") + characterName(character) +
-                                  QStringLiteral("】(") + characterPosition(text, i) +
-                                  QStringLiteral(")はcode.txtにない文字です。"),
-                              QStringLiteral("code.txtに設定した文字を使って下さい。")}));
+            return refused(messageLines(
+                {QCoreApplication::translate("FindBytes",
+                                             "%1の【%2】(%3)はcode.txtにない文字です。")
+                     .arg(findSubject(), characterName(character), characterPosition(text, i)),
+                 QCoreApplication::translate("FindBytes",
+                                             "code.txtに設定した文字を使って下さい。")}));
         }
         pattern.bytes.append(static_cast<char>(*byte));
         i += length;
@@ -51,13 +54,16 @@ FindPattern textPattern(QStringView text, const CodeTable& codeTable) {
 
 FindPattern readFindPattern(QStringView text, FindKind kind, const CodeTable& codeTable,
                             int32_t deviceCapacity) {
-    if (text.isEmpty()) return refused(QStringLiteral("検索するデーターを入力してください。"));
+    if (text.isEmpty())
+        return refused(
+            QCoreApplication::translate("FindBytes", "検索するデーターを入力してください。"));
     const int32_t end = deviceEnd(deviceCapacity);
     FindPattern pattern =
         kind == FindKind::Hex ? hexPattern(text, end) : textPattern(text, codeTable);
     if (!pattern.refusal && pattern.bytes.size() > end) {
-        return refused(
-            QStringLiteral("検索データーがデバイスの容量(%1 バイト)より長いです。").arg(end));
+        return refused(QCoreApplication::translate(
+                           "FindBytes", "検索データーがデバイスの容量(%1 バイト)より長いです。")
+                           .arg(end));
     }
     return pattern;
 }
@@ -111,10 +117,14 @@ std::optional<FindHit> findBytes(const DataImage& image, int32_t deviceCapacity,
     return std::nullopt;
 }
 
-QString findNotFoundText() { return QStringLiteral("検索データーは見つかりませんでした。"); }
+QString findNotFoundText() {
+    return QCoreApplication::translate("FindBytes", "検索データーは見つかりませんでした。");
+}
 
 QString findWrappedText(FindDirection direction) {
     return direction == FindDirection::Forward
-               ? QStringLiteral("デバイスの最後まで検索したので、先頭から検索しました。")
-               : QStringLiteral("デバイスの先頭まで検索したので、最後から検索しました。");
+               ? QCoreApplication::translate(
+                     "FindBytes", "デバイスの最後まで検索したので、先頭から検索しました。")
+               : QCoreApplication::translate(
+                     "FindBytes", "デバイスの先頭まで検索したので、最後から検索しました。");
 }

@@ -1,5 +1,7 @@
 #include "HexBytes.h"
 
+#include <QCoreApplication>
+
 #include "HexText.h"
 #include "MessageText.h"
 
@@ -35,15 +37,18 @@ QString characterPosition(QStringView text, qsizetype index) {
             ++column;
         }
     }
-    if (!text.contains(u'\n')) return QStringLiteral("%1文字目").arg(column);
-    return QStringLiteral("%1行目の%2文字目").arg(line).arg(column);
+    if (!text.contains(u'\n'))
+        return QCoreApplication::translate("HexBytes", "%1文字目").arg(column);
+    return QCoreApplication::translate("HexBytes", "%1行目の%2文字目")
+        .arg(QString::number(line), QString::number(column));
 }
 
 HexBytes readHexBytes(QStringView text, qsizetype keep, const QString& subject) {
     HexBytes read;
     const auto fault = [&](qsizetype index, const QString& quoted, const QString& what) {
-        read.fault = subject + QStringLiteral("の【") + quoted + QStringLiteral("】(") +
-                     characterPosition(text, index) + QStringLiteral(")") + what;
+        // The subject, the character, where it stands, then what is wrong with it.
+        read.fault = QCoreApplication::translate("HexBytes", "%1の【%2】(%3)%4")
+                         .arg(subject, quoted, characterPosition(text, index), what);
         return read;
     };
     int high = -1;            // the first digit of a byte, while its second is awaited
@@ -54,7 +59,8 @@ HexBytes readHexBytes(QStringView text, qsizetype keep, const QString& subject) 
             (text[i + 1].unicode() | 0x20) == u'x') {
             if (i + 2 >= text.size() || hexDigitValue(text[i + 2].unicode()) < 0)
                 return fault(i, text.mid(i, 2).toString(),
-                             QStringLiteral("の後に16進数2桁のバイトがありません。"));
+                             QCoreApplication::translate("HexBytes",
+                                                         "の後に16進数2桁のバイトがありません。"));
             ++i;
             continue;
         }
@@ -65,7 +71,7 @@ HexBytes readHexBytes(QStringView text, qsizetype keep, const QString& subject) 
         const int digit = hexDigitValue(c.unicode());
         if (digit < 0) {
             return fault(i, characterName(text.mid(i, characterLength(text, i))),
-                         QStringLiteral("は16進数の文字ではありません。"));
+                         QCoreApplication::translate("HexBytes", "は16進数の文字ではありません。"));
         }
         if (high < 0) {
             high = digit;
@@ -77,9 +83,12 @@ HexBytes readHexBytes(QStringView text, qsizetype keep, const QString& subject) 
         high = -1;
     }
     if (high >= 0) {
-        return fault(highIndex, text.mid(highIndex, 1).toString(),
-                     QStringLiteral("から始まるバイトが1桁しかありません。"));
+        return fault(
+            highIndex, text.mid(highIndex, 1).toString(),
+            QCoreApplication::translate("HexBytes", "から始まるバイトが1桁しかありません。"));
     }
-    if (read.count == 0) read.fault = subject + QStringLiteral("に16進数のバイトがありません。");
+    if (read.count == 0)
+        read.fault = QCoreApplication::translate("HexBytes", "%1に16進数のバイトがありません。")
+                         .arg(subject);
     return read;
 }

@@ -1,5 +1,6 @@
 #include "TransferEdit.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "ImageEdit.h"
@@ -39,9 +40,10 @@ TransferPress plainTransfer(ProgramState& s, const QStringList& bytes, const Edi
     s.CurrentBlock = std::max(0, s.CurrentBlock - 1);
     s.CurrentCell = startCell;
     s.CurrentAddress = s.CurrentBlock * 256 + startCell;
-    const QString done = messageLines({QStringLiteral("データー変更処理が最後まで終了しました。"),
-                                       QStringLiteral("当ウィンドウを閉じて、ご確認下さい。")});
-    press.message = EditMessage{QStringLiteral("データー変更処理終了"),
+    const QString done = messageLines(
+        {QCoreApplication::translate("TransferEdit", "データー変更処理が最後まで終了しました。"),
+         QCoreApplication::translate("TransferEdit", "当ウィンドウを閉じて、ご確認下さい。")});
+    press.message = EditMessage{QCoreApplication::translate("TransferEdit", "データー変更処理終了"),
                                 options.hexEntry ? options.fileName + done : done};
     return press;
 }
@@ -54,15 +56,16 @@ TransferPress armAllData(ProgramState& s, const EditOptions& options) {
         s.CurrentAddress = 0;
         s.CurrentCell = 0;
     }
-    press.messageLine = QStringLiteral("【開始】を押すと全領域に転写");
+    press.messageLine = QCoreApplication::translate("TransferEdit", "【開始】を押すと全領域に転写");
     press.promptColour = true;
     if (options.caution) {
         press.message = EditMessage{
-            QStringLiteral("ALL DATA変更処理"),
+            QCoreApplication::translate("TransferEdit", "ALL DATA変更処理"),
             messageLines(
-                {QStringLiteral("ALL DATA変更処理が選択されました。"),
-                 QStringLiteral("(修正は、処理終了まで出来ません）"),
-                 QStringLiteral(
+                {QCoreApplication::translate("TransferEdit", "ALL DATA変更処理が選択されました。"),
+                 QCoreApplication::translate("TransferEdit", "(修正は、処理終了まで出来ません）"),
+                 QCoreApplication::translate(
+                     "TransferEdit",
                      "中止：【取消】 \u3000変更開始：再度【開始】ボタンを押して下さい。")})};
     }
     return press;
@@ -81,8 +84,10 @@ TransferPress endAllData(ProgramState& s, const EditOptions& options, const QStr
     if (options.caution) {
         press.message = EditMessage{
             title,
-            messageLines({firstLine, QStringLiteral("データーの修正が可能です。"),
-                          QStringLiteral("【ALL DATA】チェックボックスは、解除しました。")})};
+            messageLines({firstLine,
+                          QCoreApplication::translate("TransferEdit", "データーの修正が可能です。"),
+                          QCoreApplication::translate(
+                              "TransferEdit", "【ALL DATA】チェックボックスは、解除しました。")})};
     }
     return press;
 }
@@ -94,10 +99,11 @@ TransferPress fillAllDataTransfer(ProgramState& s, const QStringList& bytes,
         ImageEdit edit(s, start, s.DeviceCapacity - start);
         fillAllData(s.Image, start, bytes, s.DeviceCapacity);
     }
-    TransferPress press =
-        endAllData(s, options, QStringLiteral("ALL DATA変更完了"),
-                   options.hexEntry ? QStringLiteral("ALL DATA変更処理を完了しました")
-                                    : QStringLiteral("ALL DATA変更処理を完了しました。"));
+    TransferPress press = endAllData(
+        s, options, QCoreApplication::translate("TransferEdit", "ALL DATA変更完了"),
+        options.hexEntry
+            ? QCoreApplication::translate("TransferEdit", "ALL DATA変更処理を完了しました")
+            : QCoreApplication::translate("TransferEdit", "ALL DATA変更処理を完了しました。"));
     press.promptColour = true;
     return press;
 }
@@ -109,7 +115,8 @@ TransferPress pressTransfer(ProgramState& state, const QString& entryText,
     const TransferData data = readTransferData(entryText, options.hexEntry, state.CodeTable);
     if (data.fault != TransferData::Fault::None) {
         TransferPress press(Step::Refused);
-        press.message = EditMessage{QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), transferFaultMessage(data)};
+        press.message = EditMessage{QCoreApplication::translate("TransferEdit", "文字ﾃﾞｰﾀｰｴﾗｰ"),
+                                    transferFaultMessage(data)};
         return press;
     }
     // An armed fill whose mode was changed meanwhile makes a plain transfer and stays armed.
@@ -120,6 +127,7 @@ TransferPress pressTransfer(ProgramState& state, const QString& entryText,
 
 TransferPress pressClear(ProgramState& state, const EditOptions& options) {
     if (!state.AllDataArmed) return TransferPress(Step::Cleared);
-    return endAllData(state, options, QStringLiteral("ALL DATA変更中止"),
-                      QStringLiteral("ALL DATA変更処理を中止しました。"));
+    return endAllData(
+        state, options, QCoreApplication::translate("TransferEdit", "ALL DATA変更中止"),
+        QCoreApplication::translate("TransferEdit", "ALL DATA変更処理を中止しました。"));
 }

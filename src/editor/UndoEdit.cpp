@@ -1,20 +1,15 @@
 #include "UndoEdit.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
-#include "HexText.h"
+#include "AddressText.h"
 #include "ProgramState.h"
 #include "Selection.h"
 
 namespace {
 
 enum class Direction { Undo, Redo };
-
-QString rangeText(const ChangedRange& range) {
-    return QStringLiteral("0x%1～0x%2")
-        .arg(fixedHex(static_cast<uint32_t>(range.first), 5),
-             fixedHex(static_cast<uint32_t>(range.first + range.count - 1), 5));
-}
 
 // The view stays on its block when the step touched it, else goes to the step's first block;
 // always a block of the device chosen now.
@@ -36,23 +31,29 @@ UndoPress press(ProgramState& s, Direction direction) {
     }
     const int32_t limit = std::min(s.DeviceCapacity, int32_t{DataImage::Size});
     const bool undo = direction == Direction::Undo;
-    const std::optional<ChangedRange> range =
-        undo ? s.History.undo(s.Image, s.EditMarks, limit)
-             : s.History.redo(s.Image, s.EditMarks, limit);
+    const std::optional<ChangedRange> range = undo ? s.History.undo(s.Image, s.EditMarks, limit)
+                                                   : s.History.redo(s.Image, s.EditMarks, limit);
     if (!range) {
-        result.messageLine = undo ? QStringLiteral("元に戻す変更はありません")
-                                  : QStringLiteral("やり直す変更はありません");
+        result.messageLine =
+            undo ? QCoreApplication::translate("UndoEdit", "元に戻す変更はありません")
+                 : QCoreApplication::translate("UndoEdit", "やり直す変更はありません");
         return result;
     }
-    const QString done = undo ? QStringLiteral("元に戻しました") : QStringLiteral("やり直しました");
     if (range->count == 0) {
-        result.messageLine = done + QStringLiteral("（デバイスの範囲外の変更です）");
+        result.messageLine = undo ? QCoreApplication::translate(
+                                        "UndoEdit", "元に戻しました（デバイスの範囲外の変更です）")
+                                  : QCoreApplication::translate(
+                                        "UndoEdit", "やり直しました（デバイスの範囲外の変更です）");
         return result;
     }
     const int32_t block = blockToShow(s, *range);
     showBlockAt(s, block);
     result.viewBlock = block;
-    result.messageLine = done + QStringLiteral(" ") + rangeText(*range);
+    const QString addresses =
+        deviceRangeText(range->first, range->first + range->count - 1, s.DeviceCapacity);
+    result.messageLine = (undo ? QCoreApplication::translate("UndoEdit", "元に戻しました %1")
+                               : QCoreApplication::translate("UndoEdit", "やり直しました %1"))
+                             .arg(addresses);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "BinaryFormat.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include "AtomicSave.h"
@@ -44,10 +45,13 @@ SaveResult save(const QString& path, const DataImage& image, const QString& endA
             endAddress[i].isHighSurrogate() && i + 1 < endAddress.size() ? 2 : 1;
         return {SaveResult::Outcome::Refused, endAddress.mid(i, width), 0};
     }
-    if (endAddress.isEmpty()) throw ProgramError(QStringLiteral("EndAddressが空白です。"));
+    if (endAddress.isEmpty()) {
+        throw ProgramError(QCoreApplication::translate("BinaryFormat", "EndAddressが空白です。"));
+    }
     const int64_t last = *hexNumber(endAddress, kMaxBytes - 1);
     if (last >= kMaxBytes) {
-        throw ProgramError(QStringLiteral("EndAddress %1 はデーター領域(0～1FFFF)の外です。")
+        throw ProgramError(QCoreApplication::translate(
+                               "BinaryFormat", "EndAddress %1 はデーター領域(0～1FFFF)の外です。")
                                .arg(textHead(endAddress)));
     }
     const auto count = static_cast<int32_t>(last + 1);
@@ -70,19 +74,24 @@ namespace {
 // A character of EndAddress that is not a hexadecimal digit, and what the program does about it.
 QString endAddressCharacterMessage(const QString& character, const QString& action) {
     return messageLines(
-        {QStringLiteral("EndAddressデーターにエラーがあります。"),
-         QStringLiteral("入力された【") + character + QStringLiteral("】の文字は不正です。"),
-         QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で入力してください。"), action});
+        {QCoreApplication::translate("BinaryFormat", "EndAddressデーターにエラーがあります。"),
+         QCoreApplication::translate("BinaryFormat", "入力された【%1】の文字は不正です。")
+             .arg(character),
+         QCoreApplication::translate("BinaryFormat",
+                                     "16進コード(半角0～9,A,B,C,D,E,F)で入力してください。"),
+         action});
 }
 
 }  // namespace
 
 QString refusedEndAddressMessage(const QString& character) {
-    return endAddressCharacterMessage(character, QStringLiteral("保存処理は停止します。"));
+    return endAddressCharacterMessage(
+        character, QCoreApplication::translate("BinaryFormat", "保存処理は停止します。"));
 }
 
 QString typedEndAddressMessage(const QString& character) {
-    return endAddressCharacterMessage(character, QStringLiteral("不正入力文字を削除します。"));
+    return endAddressCharacterMessage(
+        character, QCoreApplication::translate("BinaryFormat", "不正入力文字を削除します。"));
 }
 
 }  // namespace BinaryFormat

@@ -1,5 +1,6 @@
 #include "ChosenFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include "Dialogs.h"
 #include "FailureReport.h"
 #include "FileTypeRule.h"
+#include "ImageFile.h"
 #include "LineFile.h"
 #include "MessageText.h"
 #include "ProgramState.h"
@@ -40,23 +42,27 @@ QList<QUrl> commandLineFiles(const QStringList& arguments) {
 QString singleLocalFile(const QList<QUrl>& files, Dialogs& dialogs) {
     QString refusal;
     if (files.size() != 1) {
-        refusal = messageLines({QStringLiteral("開くファイルは一つだけにしてください。"),
-                                QStringLiteral("指定されたファイルの数：%1").arg(files.size())});
+        refusal = messageLines(
+            {QCoreApplication::translate("ChosenFile", "開くファイルは一つだけにしてください。"),
+             QCoreApplication::translate("ChosenFile", "指定されたファイルの数：%1")
+                 .arg(files.size())});
     } else if (!files[0].isLocalFile()) {
-        refusal = messageLines({QStringLiteral("ローカルのファイルではないので開けません。"),
+        refusal = messageLines({QCoreApplication::translate(
+                                    "ChosenFile", "ローカルのファイルではないので開けません。"),
                                 files[0].toDisplayString()});
     } else {
         return files[0].toLocalFile();
     }
-    dialogs.showMessage(refusal, QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
+    dialogs.showMessage(refusal, QCoreApplication::translate("ChosenFile", "ファイル操作エラー"),
+                        MessageIcon::Warning);
     return {};
 }
 
 bool isLoadable(ProgramState& state, Dialogs& dialogs, const QString& path, const QString& name) {
     // The binary reader takes the head of a file of any size; the line readers refuse a huge one.
     const qint64 limit = fileTypeIndexForName(name) == kBinaryType ? kAnySize : kDataFileLimit;
-    state.CurrentStep = name + QStringLiteral("のオープン");
-    FailureReport report(state, dialogs, QStringLiteral("cmdFileOperation_Click"));
+    state.CurrentStep = openingStep(name);
+    FailureReport report(state, dialogs, fileReportTitle());
     return report.run([&] {
         QFile file(path);
         openForReading(file, limit);

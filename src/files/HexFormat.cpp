@@ -1,5 +1,6 @@
 #include "HexFormat.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 #include "AtomicSave.h"
@@ -8,7 +9,6 @@
 #include "HexText.h"
 #include "LineFile.h"
 #include "MessageText.h"
-#include "ProgramError.h"
 
 namespace HexFormat {
 
@@ -16,7 +16,18 @@ namespace {
 
 constexpr qsizetype kDataStart = 9;  // ':' + count + address + type
 
-LineResult rejected() { return {LineResult::Outcome::Rejected, 0, {}}; }
+using Kind = FileFault::Kind;
+
+[[noreturn]] void stop(Kind kind, const QString& text, int64_t value = 0) {
+    throw FileFaultError({{}, 0, kind, text, value});
+}
+
+// The window's record error box quotes the reason; an unknown type leaves it as it was.
+LineResult rejected(ReadState& state, Kind kind, int64_t value = 0) {
+    const FileFault fault{{}, 0, kind, {}, value};
+    if (kind != Kind::UnknownRecordType) state.errorText = faultReason(fault);
+    return {LineResult::Outcome::Rejected, 0, {}, fault};
+}
 
 // A fixed header field. A line too short to hold it is as unreadable as one with a stray
 // character, so both stop the load the same way.
@@ -26,7 +37,7 @@ int headerField(QStringView line, qsizetype pos, qsizetype length) {
     for (qsizetype i = 0; i < length; i += 2) {
         const int byte =
             i + 1 < text.size() ? hexPairValue(text[i].unicode(), text[i + 1].unicode()) : -1;
-        if (byte < 0) throw ProgramError::typeMismatch(text.toString());
+        if (byte < 0) stop(Kind::UnreadableField, text.toString());
         value = value << 8 | byte;
     }
     return value;
@@ -37,27 +48,22 @@ int32_t offsetFromData(QStringView data, int64_t scale) {
     constexpr int64_t kMax = std::numeric_limits<int32_t>::max();
     // The digits were checked with the checksum, so only an empty field has no value.
     const std::optional<int64_t> value = hexNumber(data, kMax / scale);
-    if (!value) throw ProgramError::typeMismatch(QString());
-    if (*value * scale > kMax) {
-        throw ProgramError::overflow(
-            QStringLiteral("アドレスオフセット 0x%1").arg(upperHex(*value * scale)));
-    }
+    if (!value) stop(Kind::UnreadableField, QString());
+    if (*value * scale > kMax) stop(Kind::OffsetOverflow, {}, *value * scale);
     return static_cast<int32_t>(*value * scale);
 }
 
 void storeData(QStringView line, int count, int64_t start, DataImage& image, LineResult& result) {
     int64_t p = start;
     for (int j = 0; j < count; ++j, ++p) {
-        if (p > kLastAddress) {
-            throw ProgramError(QStringLiteral("アドレス 0x%1 はデーター領域(0～0x1FFFF)の外です。")
-                                   .arg(upperHex(p)));
-        }
+        if (p > kLastAddress) stop(Kind::HexBeyondImage, {}, p);
         const QStringView cell = line.sliced(kDataStart + 2 * j, 2);
         const auto address = static_cast<int32_t>(p);
         // Stored as read, then checked, so the faulty cell shows in the image too.
         image.set(address, cell);
         if (cellByte(cell) < 0) {
-            result = {LineResult::Outcome::BadCell, address, cell.toString()};
+            result = {LineResult::Outcome::BadCell, address, cell.toString(),
+                      FileFault{{}, 0, Kind::BadCell, cell.toString(), address}};
             return;
         }
     }
@@ -69,20 +75,14 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
     if (line.isEmpty() || line[0] != u':') {
         // A flood of non-record lines means this is not a HEX file at all.
         if (comments.before.size() + comments.after.size() >= kCommentLimit) {
-            state.errorText =
-                QStringLiteral("コメント(不正)行オーバー。(ファイル間違い?):1024以内です。");
-            return rejected();
+            return rejected(state, Kind::TooManyComments);
         }
         (state.addressOffset != 0 ? comments.after : comments.before).append(line.toString());
         return {};
     }
 
     const qsizetype length = line.size();
-    if (length % 2 == 0) {
-        state.errorText =
-            QStringLiteral("文字数エラー:文字数=%1(奇数でなければいけません)").arg(length);
-        return rejected();
-    }
+    if (length % 2 == 0) return rejected(state, Kind::EvenLength, length);
     const int count = headerField(line, 1, 2);
     const int address = headerField(line, 3, 4);
     const int type = headerField(line, 7, 2);
@@ -93,15 +93,10 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
             state.endRecordSeen = true;
             return {};
         }
-        state.errorText = QStringLiteral("エンドレコードエラー:エンドレコードに間違いがあります。");
-        return rejected();
+        return rejected(state, Kind::BadEndRecord);
     }
 
-    if ((length - 11) / 2 != count) {
-        state.errorText =
-            QStringLiteral("データー数不正。計算値:%1 と実データー数が合いません。").arg(count);
-        return rejected();
-    }
+    if ((length - 11) / 2 != count) return rejected(state, Kind::CountMismatch, count);
 
     // Summed in an int: a long record of large bytes passes 32767 and is still a good record.
     int sum = count + (address >> 8) + (address & 0xFF) + type;
@@ -117,25 +112,18 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
     }
     if (badPair < 0) {
         const int computed = (256 - sum % 256) % 256;
-        if (computed != checksum) {
-            state.errorText = QStringLiteral("サムチェックエラー。計算値：0x%1 と合いません。")
-                                  .arg(upperHex(computed));
-            return rejected();
-        }
+        if (computed != checksum) return rejected(state, Kind::HexChecksum, computed);
     } else if (type != 0x00) {
         // A stray character leaves no checksum to compare. A data record then names the faulty
         // cell when it is stored; any other record just has an unreadable field.
-        throw ProgramError::typeMismatch(line.sliced(badPair, 2).toString());
+        stop(Kind::UnreadableField, line.sliced(badPair, 2).toString());
     }
 
     const QStringView data = line.sliced(kDataStart, 2 * count);
     LineResult result;
     switch (type) {
         case 0x00:
-            if (count == 0) {
-                state.errorText = QStringLiteral("データー数：0 は不正です。");
-                return rejected();
-            }
+            if (count == 0) return rejected(state, Kind::NoData);
             storeData(line, count, int64_t{state.addressOffset} + address, image, result);
             return result;
         case 0x02:
@@ -152,7 +140,7 @@ LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexCom
             comments.before.append(line.toString());
             return result;
         default:
-            return rejected();
+            return rejected(state, Kind::UnknownRecordType, type);
     }
 }
 
@@ -165,9 +153,18 @@ LoadResult load(const QString& path, DataImage& image, HexComments& comments, Re
     state = {};
     LoadResult result;
     for (int line = 1; !reader.atEnd(); ++line) {
-        const LineResult read = readLine(reader.readLine(), state, image, comments);
+        LineResult read;
+        try {
+            read = readLine(reader.readLine(), state, image, comments);
+        } catch (FileFaultError& error) {
+            error.locate(path, line);
+            throw;
+        }
         if (read.outcome == LineResult::Outcome::Accepted) continue;
         result.line = line;
+        result.fileFault = read.fileFault;
+        result.fileFault->file = path;
+        result.fileFault->line = line;
         if (read.outcome == LineResult::Outcome::BadCell) {
             result.outcome = LoadResult::Outcome::BadCell;
             result.address = read.address;
@@ -233,18 +230,22 @@ QByteArray fileBytes(const DataImage& image, const HexComments& comments,
 }
 
 QString recordErrorMessage(const QString& fileName, const QString& errorText, int line) {
-    return messageLines({fileName, errorText,
-                         QStringLiteral("【行数：%1 】読み取りを停止します。").arg(line), QString(),
-                         QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で"),
-                         fileName + QStringLiteral(" の該当行が"),
-                         QStringLiteral("適正になるよう修正してください。"),
-                         QStringLiteral("本アプリを終了し、ファイルを直接修正してください。")});
+    return messageLines(
+        {fileName, errorText,
+         QCoreApplication::translate("HexFormat", "【行数：%1 】読み取りを停止します。").arg(line),
+         QString(), QCoreApplication::translate("HexFormat", "16進コード(半角0～9,A,B,C,D,E,F)で"),
+         QCoreApplication::translate("HexFormat", "%1 の該当行が").arg(fileName),
+         QCoreApplication::translate("HexFormat", "適正になるよう修正してください。"),
+         QCoreApplication::translate("HexFormat",
+                                     "本アプリを終了し、ファイルを直接修正してください。")});
 }
 
 QString missingEndRecordMessage(const QString& fileName) {
-    return messageLines({fileName, QStringLiteral("データーの読み取りは終了しましたが"),
-                         QStringLiteral("エンドレコード検出されませんでした。"),
-                         QStringLiteral("データーの整合性をチェックしてください。"), QString()});
+    return messageLines(
+        {fileName, QCoreApplication::translate("HexFormat", "データーの読み取りは終了しましたが"),
+         QCoreApplication::translate("HexFormat", "エンドレコード検出されませんでした。"),
+         QCoreApplication::translate("HexFormat", "データーの整合性をチェックしてください。"),
+         QString()});
 }
 
 }  // namespace HexFormat

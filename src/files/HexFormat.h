@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "FileFault.h"
 #include "LineFile.h"
 
 class DataImage;
@@ -33,7 +34,9 @@ constexpr int32_t kLastAddress = 0x1FFFF;
 struct ReadState {
     int32_t addressOffset = 0;  // set by the last 02 or 04 record
     bool endRecordSeen = false;
-    QString errorText;  // why the last line was rejected; stays empty for some rejections
+    // Why the last line was rejected, as the record error box quotes it; stays as it was for an
+    // unknown record type.
+    QString errorText;
     std::optional<HexRecordType> recordType;  // chosen by the last 02 or 04 record
 };
 
@@ -42,29 +45,31 @@ struct LineResult {
     Outcome outcome = Outcome::Accepted;
     int32_t address = 0;  // BadCell: the image address where the faulty cell was stored
     QString cellText;     // BadCell: the cell as read
+    std::optional<FileFault> fileFault;  // Rejected, BadCell: the fault, without file and line
 };
 
 // Takes one line of a HEX file: a data record fills the image, 02/04 move the address offset,
 // 01 marks the end, 03/05 and every line not starting with ':' become comments. A rejected line
 // leaves its reason in state.errorText (unknown record types leave it as it was). Throws
-// ProgramError for a field that is not hexadecimal, an address beyond the image and an offset
+// FileFaultError for a field that is not hexadecimal, an address beyond the image and an offset
 // that does not fit 32 signed bits.
 LineResult readLine(QStringView line, ReadState& state, DataImage& image, HexComments& comments);
 
 struct LoadResult {
     enum class Outcome { Loaded, RecordError, BadCell };
     Outcome outcome = Outcome::Loaded;
-    int line = 0;         // the faulty line, from 1, counting every line of the file
-    QString errorText;    // RecordError: the reason, possibly empty; BadCell: empty
-    int32_t address = 0;  // BadCell
-    QString cellText;     // BadCell
+    int line = 0;                        // the faulty line, from 1, counting every line of the file
+    QString errorText;                   // RecordError: the reason, possibly empty; BadCell: empty
+    int32_t address = 0;                 // BadCell
+    QString cellText;                    // BadCell
+    std::optional<FileFault> fileFault;  // RecordError, BadCell: the fault as a value
 };
 
 // Once the file is open, fills the image with "FF", empties the comment lists, then reads the
 // file line by line up to the first faulty line. Records before that line stay in the image; the
 // comments and the record-type choice read so far stay in `comments` and `state`, also when it
 // throws. Throws ProgramError when the file cannot be read (the image untouched), and as
-// readLine does.
+// readLine does, with the file and the line in the FileFaultError.
 LoadResult load(const QString& path, DataImage& image, HexComments& comments, ReadState& state,
                 LineEnds ends = LineEnds::CrOrCrLf);
 

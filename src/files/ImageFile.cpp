@@ -1,5 +1,6 @@
 #include "ImageFile.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 
 #include "BinaryFormat.h"
@@ -12,10 +13,11 @@
 
 namespace {
 
+// The captions FileTypeName holds, compared to choose the format; never translated.
 const QString kHexFormat = QStringLiteral("HEX Format");
 const QString kBinaryFormat = QStringLiteral("Binary Format");
-const QString kErrorTitle = QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ");
-const QString kReportTitle = QStringLiteral("cmdFileOperation_Click");
+
+QString errorTitle() { return QCoreApplication::translate("ImageFile", "文字ﾃﾞｰﾀｰｴﾗｰ"); }
 
 bool readHexFile(ProgramState& state, Dialogs& dialogs, const QString& path, const QString& name,
                  ImageFileLoad& load) {
@@ -29,15 +31,15 @@ bool readHexFile(ProgramState& state, Dialogs& dialogs, const QString& path, con
     using Outcome = HexFormat::LoadResult::Outcome;
     if (result.outcome == Outcome::BadCell) {
         dialogs.showMessage(TextFormat::badCellMessage(name, result.address, result.cellText),
-                            kErrorTitle, MessageIcon::Warning);
+                            errorTitle(), MessageIcon::Warning);
     }
     if (result.outcome != Outcome::Loaded) {
         dialogs.showMessage(HexFormat::recordErrorMessage(name, result.errorText, result.line),
-                            kErrorTitle, MessageIcon::Critical);
+                            errorTitle(), MessageIcon::Critical);
         return false;
     }
     if (!read.endRecordSeen) {
-        dialogs.showMessage(HexFormat::missingEndRecordMessage(name), kErrorTitle,
+        dialogs.showMessage(HexFormat::missingEndRecordMessage(name), errorTitle(),
                             MessageIcon::Critical);
     }
     return true;
@@ -55,11 +57,11 @@ bool readTextFile(ProgramState& state, Dialogs& dialogs, const QString& path, co
     const TextFormat::LoadResult result = TextFormat::load(path, state.Image);
     using Outcome = TextFormat::LoadResult::Outcome;
     if (result.outcome == Outcome::WrongLineLength) {
-        dialogs.showMessage(TextFormat::wrongLineLengthMessage(name, result.line), kErrorTitle,
+        dialogs.showMessage(TextFormat::wrongLineLengthMessage(name, result.line), errorTitle(),
                             MessageIcon::Critical);
     } else if (result.outcome == Outcome::BadCell) {
         dialogs.showMessage(TextFormat::badCellMessage(name, result.address, result.cellText),
-                            kErrorTitle, MessageIcon::Warning);
+                            errorTitle(), MessageIcon::Warning);
     }
     return result.outcome == Outcome::Loaded;
 }
@@ -76,7 +78,7 @@ bool writeImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
             BinaryFormat::save(path, state.Image, extras.endAddress);
         if (result.outcome == BinaryFormat::SaveResult::Outcome::Refused) {
             dialogs.showMessage(BinaryFormat::refusedEndAddressMessage(result.refusedCharacter),
-                                kErrorTitle, MessageIcon::Warning);
+                                errorTitle(), MessageIcon::Warning);
             return false;
         }
         return true;
@@ -87,13 +89,21 @@ bool writeImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
 
 }  // namespace
 
+QString fileReportTitle() {
+    return QCoreApplication::translate("ImageFile", "cmdFileOperation_Click");
+}
+
+QString openingStep(const QString& name) {
+    return QCoreApplication::translate("ImageFile", "%1のオープン").arg(name);
+}
+
 ImageFileLoad loadImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
                             const QString& name, const std::function<void()>& beforeReport) {
     ImageFileLoad load;
     // One undo step, also for a load retried after a failure or stopped part-way.
     ImageEdit edit(state, 0, DataImage::Size);
-    state.CurrentStep = name + QStringLiteral("のオープン");
-    FailureReport report(state, dialogs, kReportTitle);
+    state.CurrentStep = openingStep(name);
+    FailureReport report(state, dialogs, fileReportTitle());
     report.setBeforeReport(beforeReport);
     bool loaded = false;
     const bool finished = report.run([&] {
@@ -108,25 +118,27 @@ ImageFileLoad loadImageFile(ProgramState& state, Dialogs& dialogs, const QString
     });
     using Outcome = ImageFileLoad::Outcome;
     load.outcome = !finished ? Outcome::Abandoned : loaded ? Outcome::Loaded : Outcome::Refused;
-    if (loaded) load.messageLine = name + QStringLiteral(" Open OK ");
+    if (loaded)
+        load.messageLine = QCoreApplication::translate("ImageFile", "%1 Open OK ").arg(name);
     return load;
 }
 
 ImageFileSave saveImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
                             const QString& name, const ImageFileExtras& extras,
                             const std::function<void()>& beforeReport) {
-    FailureReport report(state, dialogs, kReportTitle);
+    FailureReport report(state, dialogs, fileReportTitle());
     report.setBeforeReport(beforeReport);
     bool written = false;
     const bool finished = report.run([&] {
-        state.CurrentStep = QStringLiteral("flag.txtの書き込み処理");
+        state.CurrentStep = QCoreApplication::translate("ImageFile", "%1の書き込み処理")
+                                .arg(QStringLiteral("flag.txt"));
         writeFlagFile(state, state.SettingsFolder + QStringLiteral("flag.txt"), name);
     }) && report.run([&] {
-        state.CurrentStep = name + QStringLiteral("の書き込み処理");
+        state.CurrentStep = QCoreApplication::translate("ImageFile", "%1の書き込み処理").arg(name);
         written = writeImageFile(state, dialogs, path, extras);
     });
     using Outcome = ImageFileSave::Outcome;
     if (!finished) return {Outcome::Abandoned, {}};
     if (!written) return {Outcome::Refused, {}};
-    return {Outcome::Saved, name + QStringLiteral(" Save OK")};
+    return {Outcome::Saved, QCoreApplication::translate("ImageFile", "%1 Save OK").arg(name)};
 }

@@ -1,5 +1,6 @@
 #include "SRecordFormat.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "CellBytes.h"
@@ -36,30 +37,22 @@ int addressBytes(int type) {
     }
 }
 
+using Kind = FileFault::Kind;
+
 // Why a record is refused; reading stops at it.
-struct Fault {
-    QString text;
-};
+[[noreturn]] void refuse(Kind kind, int64_t value = 0, int64_t expected = 0, QString text = {}) {
+    throw FileFault{{}, 0, kind, std::move(text), value, expected};
+}
 
 // The record's bytes after the count byte, each checked to be two hexadecimal digits.
 std::vector<uint8_t> countedBytes(QStringView line, int count) {
     const qsizetype digits = line.size() - kBytesStart;
-    if (digits != 2 * qsizetype{count}) {
-        throw Fault{QStringLiteral("record length: the count byte says %1 bytes follow, the line "
-                                   "holds %2 hexadecimal digits after it, not %3")
-                        .arg(count)
-                        .arg(digits)
-                        .arg(2 * count)};
-    }
+    if (digits != 2 * qsizetype{count}) refuse(Kind::LengthMismatch, digits, count);
     std::vector<uint8_t> bytes(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) {
         const qsizetype pos = kBytesStart + 2 * qsizetype{k};
         const int value = hexPairValue(line[pos].unicode(), line[pos + 1].unicode());
-        if (value < 0) {
-            throw Fault{QStringLiteral("\"%1\" at column %2 is not hexadecimal")
-                            .arg(line.sliced(pos, 2).toString())
-                            .arg(pos + 1)};
-        }
+        if (value < 0) refuse(Kind::NotHexadecimal, pos + 1, 0, line.sliced(pos, 2).toString());
         bytes[static_cast<std::size_t>(k)] = static_cast<uint8_t>(value);
     }
     return bytes;
@@ -75,35 +68,23 @@ void readRecord(QStringView line, ReadState& state, DataImage& image) {
     const int type = line.size() >= kBytesStart && line[0].toUpper() == u'S'
                          ? hexDigitValue(line[1].unicode())
                          : -1;
-    if (type < 0 || type > 9) throw Fault{QStringLiteral("not an S-record")};
+    if (type < 0 || type > 9) refuse(Kind::NotSRecord);
     const int width = addressBytes(type);
-    if (width == 0) throw Fault{QStringLiteral("S%1 is no record type").arg(type)};
+    if (width == 0) refuse(Kind::NoSuchRecordType, type);
     const int count = hexPairValue(line[kCountStart].unicode(), line[kCountStart + 1].unicode());
-    if (count < 0) throw Fault{QStringLiteral("the count byte is not hexadecimal")};
-    if (count < width + 1) {
-        throw Fault{QStringLiteral("record length: a count of %1 leaves no room for the %2 "
-                                   "address bytes and the checksum")
-                        .arg(count)
-                        .arg(width)};
-    }
+    if (count < 0) refuse(Kind::CountNotHexadecimal);
+    if (count < width + 1) refuse(Kind::CountTooSmall, count, width);
     const std::vector<uint8_t> bytes = countedBytes(line, count);
     int sum = count;
     for (int k = 0; k + 1 < count; ++k) sum += bytes[static_cast<std::size_t>(k)];
     const int computed = 0xFF - (sum & 0xFF);
-    if (computed != bytes.back()) {
-        throw Fault{QStringLiteral("checksum %1, the record's bytes give %2")
-                        .arg(hexByte(bytes.back()), hexByte(static_cast<uint8_t>(computed)))};
-    }
+    if (computed != bytes.back()) refuse(Kind::SRecordChecksum, bytes.back(), computed);
     int64_t address = 0;
     for (int k = 0; k < width; ++k) address = address << 8 | bytes[static_cast<std::size_t>(k)];
 
     if (type >= 1 && type <= 3) {
         const int length = count - width - 1;
-        if (address + length - 1 > kLastImageAddress) {
-            throw Fault{QStringLiteral("address 0x%1 is beyond the image (0 to 0x%2)")
-                            .arg(upperHex(std::max<int64_t>(address, kLastImageAddress + 1)),
-                                 upperHex(kLastImageAddress))};
-        }
+        if (address + length - 1 > kLastImageAddress) refuse(Kind::SRecordBeyondImage, address);
         // Stored as read, like the digits of a HEX file.
         for (int k = 0; k < length; ++k) {
             image.set(static_cast<int>(address) + k,
@@ -114,9 +95,7 @@ void readRecord(QStringView line, ReadState& state, DataImage& image) {
     } else if (type >= 5) {
         // The count record is there to tell a lost line; trust it.
         if (type <= 6 && address != state.dataRecords) {
-            throw Fault{QStringLiteral("the count record says %1 data records, %2 came before it")
-                            .arg(address)
-                            .arg(state.dataRecords)};
+            refuse(Kind::RecordCount, address, state.dataRecords);
         }
         state.closed = true;
     }
@@ -134,13 +113,17 @@ int32_t lastAddressOf(int recordType) {
 }
 
 bool isSRecordName(const QString& fileName) {
-    static const QStringList kExtensions{QStringLiteral(".s19"), QStringLiteral(".s28"),
-                                         QStringLiteral(".s37"), QStringLiteral(".srec"),
-                                         QStringLiteral(".mot")};
-    for (const QString& extension : kExtensions) {
-        if (fileName.endsWith(extension, Qt::CaseInsensitive)) return true;
+    return recordTypeNamed(fileName) || fileName.endsWith(u".srec", Qt::CaseInsensitive) ||
+           fileName.endsWith(u".mot", Qt::CaseInsensitive);
+}
+
+std::optional<int> recordTypeNamed(const QString& fileName) {
+    // The digits name the type and the address bits with the checksum: S1 16 + 3, S2 24 + 4 ...
+    constexpr std::pair<const char16_t*, int> kNames[] = {{u".s19", 1}, {u".s28", 2}, {u".s37", 3}};
+    for (const auto& [extension, type] : kNames) {
+        if (fileName.endsWith(extension, Qt::CaseInsensitive)) return type;
     }
-    return false;
+    return std::nullopt;
 }
 
 LoadResult load(const QString& path, DataImage& image) {
@@ -154,9 +137,12 @@ LoadResult load(const QString& path, DataImage& image) {
         if (record.isEmpty()) continue;
         try {
             readRecord(record, state, image);
-        } catch (const Fault& fault) {
+        } catch (FileFault& fault) {
+            fault.file = path;
+            fault.line = line;
             result.faultyLine = line;
-            result.fault = fault.text;
+            result.fault = faultReason(fault);
+            result.fileFault = std::move(fault);
             break;
         }
     }
@@ -197,9 +183,9 @@ QByteArray fileBytes(const DataImage& image, int recordType) {
         image, [&](int base, int first, int last, const CellBytes::GroupCells& cells,
                    const CellBytes::GroupBytes& values) {
             if (base + last > lastAddress) {
-                throw ProgramError(QStringLiteral("address 0x%1 does not fit an S%2 record")
-                                       .arg(upperHex(base + last))
-                                       .arg(recordType));
+                throw ProgramError(QCoreApplication::translate(
+                                       "SRecordFormat", "address 0x%1 does not fit an S%2 record")
+                                       .arg(upperHex(base + last), QString::number(recordType)));
             }
             record(recordType, base + first, last - first + 1, [&] {
                 int sum = 0;

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
+
+#include "FileFault.h"
 
 class DataImage;
 
@@ -16,10 +19,14 @@ int32_t lastAddressOf(int recordType);
 
 // The names that mean S-records, in any letter case: .s19 .s28 .s37 .srec .mot.
 bool isSRecordName(const QString& fileName);
+// The data record type a name asks for, as other tools read it: .s19 S1, .s28 S2, .s37 S3; none
+// for the other names.
+std::optional<int> recordTypeNamed(const QString& fileName);
 
 struct LoadResult {
-    int faultyLine = 0;  // from 1; 0 when every record was sound
-    QString fault;       // what is wrong with that line
+    int faultyLine = 0;                  // from 1; 0 when every record was sound
+    QString fault;                       // what is wrong with that line, in words
+    std::optional<FileFault> fileFault;  // the same as a value
     // A count or end record follows the last data record, so the file was not cut short after a
     // whole line. Some tools write no end record, so either one will do.
     bool closed = false;

@@ -1,5 +1,6 @@
 #include "TextFormat.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "AtomicSave.h"
@@ -17,13 +18,18 @@ LoadResult load(const QString& path, DataImage& image, LineEnds ends) {
     for (int line = 1; line <= kLines; ++line) {
         const QString text = reader.readLine();
         if (text.size() != kLineLength) {
-            return {LoadResult::Outcome::WrongLineLength, line, 0, {}};
+            return {LoadResult::Outcome::WrongLineLength,
+                    line,
+                    0,
+                    {},
+                    FileFault{path, line, FileFault::Kind::LineLength, {}, text.size()}};
         }
         for (int pair = 0; pair < kLineLength / 2; ++pair, ++address) {
             const QStringView cell = QStringView(text).mid(2 * pair, 2);
             image.set(address, cell);
             if (!isHexCell(cell)) {
-                return {LoadResult::Outcome::BadCell, line, address, cell.toString()};
+                return {LoadResult::Outcome::BadCell, line, address, cell.toString(),
+                        FileFault{path, line, FileFault::Kind::BadCell, cell.toString(), address}};
             }
         }
     }
@@ -49,24 +55,28 @@ QByteArray fileBytes(const DataImage& image) {
 void save(const QString& path, const DataImage& image) { saveAtomically(path, fileBytes(image)); }
 
 QString wrongLineLengthMessage(const QString& fileName, int line) {
-    return messageLines({fileName + QStringLiteral(" ファイルの1行の文字数が"),
-                         QStringLiteral("32文字ではありません。"),
-                         QStringLiteral("【行数：%1 】読み取りを停止します。").arg(line), QString(),
-                         QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で"),
-                         fileName + QStringLiteral(" の該当行が"),
-                         QStringLiteral("32文字になるよう修正してください。"),
-                         QStringLiteral("本アプリを終了し、ファイルを直接修正してください。")});
+    return messageLines(
+        {QCoreApplication::translate("TextFormat", "%1 ファイルの1行の文字数が").arg(fileName),
+         QCoreApplication::translate("TextFormat", "32文字ではありません。"),
+         QCoreApplication::translate("TextFormat", "【行数：%1 】読み取りを停止します。").arg(line),
+         QString(), QCoreApplication::translate("TextFormat", "16進コード(半角0～9,A,B,C,D,E,F)で"),
+         QCoreApplication::translate("TextFormat", "%1 の該当行が").arg(fileName),
+         QCoreApplication::translate("TextFormat", "32文字になるよう修正してください。"),
+         QCoreApplication::translate("TextFormat",
+                                     "本アプリを終了し、ファイルを直接修正してください。")});
 }
 
 QString badCellMessage(const QString& fileName, int32_t address, const QString& cellText) {
-    return messageLines({fileName + QStringLiteral(" ファイルの文字データーにエラーがあります。"),
-                         QStringLiteral("【行数：%1  列数：%2  値：%3 】読み取りを停止します。")
-                             .arg(address / 16 + 1)
-                             .arg(address % 16 + 1)
-                             .arg(cellText),
-                         QString(), QStringLiteral("16進コード(半角0～9,A,B,C,D,E,F)で"),
-                         fileName + QStringLiteral(" を修正してください。"),
-                         QStringLiteral("本アプリを終了し、ファイルを直接修正してください。")});
+    return messageLines(
+        {QCoreApplication::translate("TextFormat", "%1 ファイルの文字データーにエラーがあります。")
+             .arg(fileName),
+         QCoreApplication::translate("TextFormat",
+                                     "【行数：%1  列数：%2  値：%3 】読み取りを停止します。")
+             .arg(QString::number(address / 16 + 1), QString::number(address % 16 + 1), cellText),
+         QString(), QCoreApplication::translate("TextFormat", "16進コード(半角0～9,A,B,C,D,E,F)で"),
+         QCoreApplication::translate("TextFormat", "%1 を修正してください。").arg(fileName),
+         QCoreApplication::translate("TextFormat",
+                                     "本アプリを終了し、ファイルを直接修正してください。")});
 }
 
 }  // namespace TextFormat

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
+#include "FileFault.h"
 #include "LineFile.h"
 
 class DataImage;
@@ -18,9 +20,10 @@ constexpr int kLineLength = 32;
 struct LoadResult {
     enum class Outcome { Loaded, WrongLineLength, BadCell };
     Outcome outcome = Outcome::Loaded;
-    int line = 0;         // the faulty line, from 1 (WrongLineLength)
-    int32_t address = 0;  // the faulty cell's address (BadCell)
-    QString cellText;     // the faulty cell as read (BadCell)
+    int line = 0;                        // the faulty line, from 1 (WrongLineLength)
+    int32_t address = 0;                 // the faulty cell's address (BadCell)
+    QString cellText;                    // the faulty cell as read (BadCell)
+    std::optional<FileFault> fileFault;  // the same fault as a value, for the command line
 };
 
 // Reads the file into the image. The cells before a fault stay loaded, the faulty cell included

@@ -1,5 +1,6 @@
 #include "PortDevices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,7 +67,8 @@ QList<PortDevice> listPortDevices(const QString& settingsFolder) {
         if (!link.isSymLink()) continue;
         const QString target = link.symLinkTarget();
         QString label = QStringLiteral("設定/") + link.fileName() + QStringLiteral(" → ") + target;
-        if (!QFileInfo::exists(target)) label += QStringLiteral("（接続されていません）");
+        if (!QFileInfo::exists(target))
+            label += QCoreApplication::translate("PortDevices", "（接続されていません）");
         devices.append({target, label});
     }
     return devices;
@@ -76,12 +78,14 @@ void linkPortNumber(const QString& settingsFolder, int32_t number, const QString
     const QString name = QStringLiteral("COM%1").arg(number);
     const QFileInfo existing(settingsFolder + name);
     if (existing.exists() && !existing.isSymLink()) {
-        throw ProgramError(settingsFolder + name + QStringLiteral(" はリンクではありません"));
+        throw ProgramError(QCoreApplication::translate("PortDevices", "%1 はリンクではありません")
+                               .arg(settingsFolder + name));
     }
     // A fresh link under a scratch name, renamed over the old one: the port number never leads
     // nowhere, and a failure leaves the old link as it was.
     const std::filesystem::path link = filesystemPath(settingsFolder + name);
-    const std::filesystem::path fresh = filesystemPath(settingsFolder + name + QStringLiteral(".new"));
+    const std::filesystem::path fresh =
+        filesystemPath(settingsFolder + name + QStringLiteral(".new"));
     std::error_code error;
     std::filesystem::remove(fresh, error);
     std::filesystem::create_symlink(filesystemPath(devicePath), fresh, error);

@@ -1,5 +1,7 @@
 #include "TransferProgress.h"
 
+#include <QCoreApplication>
+
 std::optional<int64_t> TransferProgress::remainingMs() const {
     if (done <= 0 || done > total) return std::nullopt;
     return elapsedMs * (total - done) / done;
@@ -9,7 +11,8 @@ QString TransferProgress::text() const {
     const std::optional<int64_t> left = remainingMs();
     // The time left is rounded up, so it reads 0:00 only when nothing is left.
     const QString leftText = left ? clockText(*left + 999) : QStringLiteral("--:--");
-    return QStringLiteral("経過 ") + clockText(elapsedMs) + QStringLiteral(" / 残り ") + leftText;
+    return QCoreApplication::translate("TransferProgress", "経過 %1 / 残り %2")
+        .arg(clockText(elapsedMs), leftText);
 }
 
 QString clockText(int64_t ms) {

@@ -1,5 +1,7 @@
 #include "VerifyDifferences.h"
 
+#include <QCoreApplication>
+
 #include "DataImage.h"
 #include "HexText.h"
 #include "LinkFrames.h"
@@ -7,8 +9,10 @@
 QString VerifyDifferences::text() const {
     if (!any()) return {};
     const auto count = static_cast<qsizetype>(offsets.size());
-    const QString counted = count == 1 ? QStringLiteral("(1 byte differs)")
-                                       : QStringLiteral("(%1 bytes differ)").arg(count);
+    const QString counted =
+        count == 1
+            ? QCoreApplication::translate("VerifyDifferences", "(1 byte differs)")
+            : QCoreApplication::translate("VerifyDifferences", "(%1 bytes differ)").arg(count);
     return QStringLiteral("0x") + fixedHex(firstAddress(), 5) + QStringLiteral(": ") +
            firstImageByte + QStringLiteral(" ≠ ") + hexByte(firstChipByte) + QLatin1Char(' ') +
            counted;

@@ -1,10 +1,12 @@
 #include "WriterLink.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <span>
 
 #include "DataImage.h"
 #include "LinkFrames.h"
+#include "LinkMessages.h"
 #include "ProgramState.h"
 #include "SerialPort.h"
 #include "VerifyDifferences.h"
@@ -123,7 +125,7 @@ void WriterLink::subCommConfigSendPut() {
 
 void WriterLink::prtLocal_AutoInput(const QByteArray& bytes) {
     if (!awaitingReply_) return;
-    state_.CurrentStep = QStringLiteral("自動受信処理");
+    state_.CurrentStep = QCoreApplication::translate("WriterLink", "自動受信処理");
     for (const char c : bytes) {
         if (!takeByte(static_cast<uint8_t>(c))) return;
     }
@@ -198,10 +200,10 @@ void WriterLink::finishConfigReply() {
     restoreTransferUnit();
     if (!same) {
         window_.setMessageColour(FailureColour);
-        say(QStringLiteral("Config DataError"));
+        say(QCoreApplication::translate("WriterLink", "Config DataError"));
         return;
     }
-    say(QStringLiteral("Config Completed"));
+    say(QCoreApplication::translate("WriterLink", "Config Completed"));
     if (!callOut([this] { subCommPut(); })) endWithFailure(frameFailureMessage());
 }
 
@@ -217,7 +219,7 @@ void WriterLink::finishByteReply() {
         case Operation::Read:
             good = framed;
             if (good && !callOut([&] { storeReadByte(hh); })) {
-                return endWithFailure(byteMessage(QStringLiteral(" Error"), hh));
+                return endWithFailure(byteMessage(LinkOutcome::ByteError, hh));
             }
             // A failed redraw leaves the grid stale, not the byte unread.
             if (good) callOut([this] { window_.subBlockDisplay(); });
@@ -225,12 +227,12 @@ void WriterLink::finishByteReply() {
         default:
             good = framed;
             if (good && !callOut([&] { good = byteMatchesImage(); })) {
-                return endWithFailure(byteMessage(QStringLiteral(" Error"), hh));
+                return endWithFailure(byteMessage(LinkOutcome::ByteError, hh));
             }
             break;
     }
-    if (!good) return endWithFailure(byteMessage(QStringLiteral(" Error"), hh));
-    endCompleted(byteMessage(QStringLiteral(" Completed"), hh));
+    if (!good) return endWithFailure(byteMessage(LinkOutcome::ByteError, hh));
+    endCompleted(byteMessage(LinkOutcome::ByteCompleted, hh));
 }
 
 // What a READ stores is one undo step, however many blocks it takes; the step closes when the
@@ -257,7 +259,7 @@ bool WriterLink::byteMatchesImage() {
 
 void WriterLink::finishBlockReply() {
     const int operation = state_.OperationCode;
-    const QString failed = blockMessage(QStringLiteral(" Error"));
+    const QString failed = blockMessage(LinkOutcome::BlockError);
     bool good = false;
     if (!callOut([&] { good = blockReplyIsGood(); })) return endWithFailure(failed);
     if (!good) return endWithFailure(failed);
@@ -275,10 +277,10 @@ void WriterLink::finishBlockReply() {
     if (wholeMemory && window_.blockBarValue() < window_.blockBarMaximum()) {
         if (stopRequested_) {
             if (operation == Operation::Read) callOut([this] { window_.subBlockDisplay(); });
-            return endWithFailure(operationName(operation) + QStringLiteral(" Stopped at block ") +
-                                  QString::number(state_.CurrentBlock));
+            return endWithFailure(linkMessage(operation, LinkOutcome::Stopped)
+                                      .arg(QString::number(state_.CurrentBlock)));
         }
-        say(blockMessage(QStringLiteral(" Completed")));
+        say(blockMessage(LinkOutcome::BlockCompleted));
         const int next = window_.blockBarValue() + 1;
         if (!callOut([&] { window_.moveBlockBar(next); })) return endWithFailure(failed);
         state_.TransferAddress = state_.CurrentBlock * BlockSize;
@@ -287,11 +289,10 @@ void WriterLink::finishBlockReply() {
     }
     if (wholeMemory) {
         if (operation == Operation::Read) callOut([this] { window_.subBlockDisplay(); });
-        endCompleted(QStringLiteral("All ") + operationName(operation) +
-                     QStringLiteral(" Completed"));
+        endCompleted(linkMessage(operation, LinkOutcome::AllCompleted));
     } else {
         callOut([this] { window_.subBlockDisplay(); });
-        endCompleted(operationName(operation) + QStringLiteral(" Completed"));
+        endCompleted(linkMessage(operation, LinkOutcome::Completed));
     }
 }
 
@@ -320,9 +321,9 @@ void WriterLink::tmrWait_Timer() {
     window_.setMessageColour(FailureColour);
     if (state_.ConfigSentFlag == 1) {
         restoreTransferUnit();
-        say(QStringLiteral("Conifig Timeover"));
+        say(QCoreApplication::translate("WriterLink", "Conifig Timeover"));
     } else {
-        say(QStringLiteral("受信タイムオーバー"));
+        say(QCoreApplication::translate("WriterLink", "受信タイムオーバー"));
     }
     window_.stopWaitTimer();
     prtLocal_.resetFirst();
@@ -388,23 +389,22 @@ void WriterLink::endWithFailure(const QString& message) {
     endOperation();
 }
 
-QString WriterLink::blockMessage(const QString& outcome) const {
-    return QString::number(state_.CurrentBlock) + QLatin1Char(' ') +
-           operationName(state_.OperationCode) + outcome;
+QString WriterLink::blockMessage(LinkOutcome outcome) const {
+    return linkMessage(state_.OperationCode, outcome).arg(QString::number(state_.CurrentBlock));
 }
 
-QString WriterLink::byteMessage(const QString& outcome, const QString& hh) const {
-    return operationName(state_.OperationCode) + outcome + QStringLiteral("：0x") + hh;
+QString WriterLink::byteMessage(LinkOutcome outcome, const QString& hh) const {
+    return linkMessage(state_.OperationCode, outcome).arg(hh);
 }
 
 // The message for a frame that could not be built: in the form of the unit's own error
 // messages, with the offending cell's text where a byte would be shown.
 QString WriterLink::frameFailureMessage() const {
     if (state_.FlagTable[Flag::TransferUnit] != Unit::OneByte) {
-        return blockMessage(QStringLiteral(" Error"));
+        return blockMessage(LinkOutcome::BlockError);
     }
     const int address = state_.TransferAddress;
     const QString cell =
         address >= 0 && address < DataImage::Size ? state_.Image.at(address) : QString();
-    return byteMessage(QStringLiteral(" Error"), cell);
+    return byteMessage(LinkOutcome::ByteError, cell);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "FailureReport.h"
+#include "LinkMessages.h"
 
 class Dialogs;
 class SerialPort;
@@ -117,8 +118,8 @@ private:
     void say(const QString& message);
     bool callOut(const std::function<void()>& step);
     void endWithFailure(const QString& message);
-    QString blockMessage(const QString& outcome) const;
-    QString byteMessage(const QString& outcome, const QString& hh) const;
+    QString blockMessage(LinkOutcome outcome) const;
+    QString byteMessage(LinkOutcome outcome, const QString& hh) const;
     QString frameFailureMessage() const;
 
     ProgramState& state_;

@@ -190,7 +190,7 @@ void FrmBase::cmdGoTo_Click() {
     const GoToAddress goTo =
         readGoToAddress(dlgGoTo_->txtGoToAddress->text(), state_.DeviceCapacity);
     if (!goTo.address) {
-        showEditMessage({kGoToTitle, goTo.refusal});
+        showEditMessage({goToRefusalTitle(), goTo.refusal});
         return;
     }
     dlgGoTo_->accept();

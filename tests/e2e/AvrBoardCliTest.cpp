@@ -107,7 +107,7 @@ TEST_F(AvrBoardCli, ARecordWithA0HighReachesTheChipOnlyWithTheFirstControllersPa
     run = onBoard({"read", "--device", "24C02-A0", "-o", path("read.bin")},
                   settingsWith(record, "PIC18F14K50"));
     EXPECT_EQ(run.exitCode, 4);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("受信タイムオーバー"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Receive Timeout"))) << run.err.toStdString();
     EXPECT_EQ(savedChip(), variedBytes(256, 5));
 }
 

@@ -110,7 +110,7 @@ TEST_F(CliProcess, SilentBoardIsAFailureAndTheBusyPortIsNotShared) {
     EXPECT_EQ(onBoard(port, {"blank", "--device", "24C02"}).exitCode, 3);
     ASSERT_TRUE(first.waitForFinished(15000));
     EXPECT_EQ(first.exitCode(), 4);
-    EXPECT_TRUE(first.readAllStandardError().contains("Conifig Timeover"));
+    EXPECT_TRUE(first.readAllStandardError().contains("Config Timeout"));
 }
 
 TEST_F(CliProcess, ExitCodesOfUsagePortAndFileFailures) {

@@ -12,9 +12,17 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun run(const QStringList& arguments, const QString& workingDirectory = {}) {
+// `lang`, when given, is the LANG the process sees, with no other locale variable beside it.
+inline CliRun run(const QStringList& arguments, const QString& workingDirectory = {},
+                  const QString& lang = {}) {
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
+    if (!lang.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) environment.remove(name);
+        environment.insert(QStringLiteral("LANG"), lang);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(TAVELIN_CLI), arguments);
     if (!process.waitForFinished(120000)) return {};
     return {process.exitCode(), process.readAllStandardOutput(),

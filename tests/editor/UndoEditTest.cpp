@@ -41,6 +41,7 @@ TEST(UndoEdit, TransferAndFillAreOneStepEach) {
 
     undo = pressUndo(*s);
     EXPECT_EQ(undo.viewBlock, 3);
+    EXPECT_EQ(undo.messageLine, QStringLiteral("元に戻しました 0x0310 ～ 0x0311"));
     EXPECT_TRUE(s->Image.isEmpty(0x0310));
     EXPECT_FALSE(s->EditMarks[0x0310]);
     EXPECT_EQ(pressUndo(*s).messageLine, QStringLiteral("元に戻す変更はありません"));
@@ -52,10 +53,12 @@ TEST(UndoEdit, TransferAndFillAreOneStepEach) {
 
 TEST(UndoEdit, APasteIsOneStepAndARefusedPasteNone) {
     const auto s = deviceOf(0x100, 0xFD);
-    pasteText(*s, QStringLiteral("0x01 02\r\n03"), true);
+    EXPECT_EQ(pasteText(*s, QStringLiteral("0x01 02\r\n03"), true).messageLine,
+              QStringLiteral("0x00FD ～ 0x00FF に 3 バイトを貼り付けました。"));
     pasteText(*s, QStringLiteral("04 05 06 07"), true);  // would run past the end: refused
     EXPECT_EQ(s->History.stepCount(), 1u);
-    pressUndo(*s);
+    // The undo names the range as the paste did.
+    EXPECT_EQ(pressUndo(*s).messageLine, QStringLiteral("元に戻しました 0x00FD ～ 0x00FF"));
     EXPECT_TRUE(s->Image.isEmpty(0xFF));
     EXPECT_FALSE(s->EditMarks[0xFD]);
 }
