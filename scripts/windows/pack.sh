@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Packs the built Windows program as a runnable folder and its zip: pack.sh QT_PREFIX.
 # The folder holds the executables, the DLLs they load (found from their imports, so nothing
-# unused is shipped), the windows platform plugin and the native style, the samples as the
-# portable 設定/ and データー/, the README and the LICENSE; every binary stripped.
+# unused is shipped), the windows platform plugin and the native style, Qt's Japanese (Debian's,
+# where the program looks beside its executable), the samples as the portable 設定/ and
+# データー/, the README and the LICENSE; every binary stripped.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 qt=$1
@@ -12,10 +13,11 @@ folder=build-windows/$name
 dll_folders=("$qt/bin" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
 
 rm -rf "$folder" "$folder.zip"
-mkdir -p "$folder/platforms" "$folder/styles"
+mkdir -p "$folder/platforms" "$folder/styles" "$folder/translations"
 cp build-windows/program/tavelin.exe build-windows/program/tavelin-cli.exe "$folder/"
 cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+cp /usr/share/qt6/translations/qtbase_ja.qm "$folder/translations/"
 cp -r samples/設定 samples/データー "$folder/"
 cp README.md LICENSE "$folder/"
 
