@@ -137,7 +137,7 @@ read -r -a option < <("$wine" "$program/$(basename "$probe")" 'optComm(0)' 2>/de
 read -r -a button < <("$wine" "$program/$(basename "$probe")" 'cmdComm(1)' 2>/dev/null)
 rm "$program/$(basename "$probe")"
 trace=$scratch/frames.log
-(TAVELIN_TRACE=$trace "$wine" "$program/tavelin.exe" >/dev/null 2>&1 || true) &
+(TAVELIN_TRACE=$trace "$wine" "$program/tavelin.exe" || true) >/dev/null 2>&1 &
 windows_programs+=($!)
 window=
 for _ in $(seq 100); do
