@@ -6,9 +6,10 @@ by the Linux tavelin-cli, in turns, against the same writer-sim --baud 115200 on
 Wine is kept warm (a persistent wineserver), so its times hold what a Windows user pays: the
 process start and the serial stack. Prints the medians and the ratio Wine / Linux.
 
-Then the start-up of the window program on Xvfb: the start-up probe (the program itself, quitting
-once its window is shown), cross-built and run under warm Wine with the windows platform, beside
-the Linux one with xcb; process start to exit, medians and their ratio.
+Then the start-up of the window program on Xvfb with a window manager (without one, Wine waits
+seconds for it): the start-up probe (the program itself, quitting once its window is shown),
+cross-built and run under warm Wine with the windows platform, beside the Linux one with xcb, and
+an empty Qt Widgets window timed the same way on each; process start to exit, medians and ratios.
 
 Needs the Linux build (build/) and the Windows build (scripts/windows/build.sh).
 
@@ -28,6 +29,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EMULATOR = os.path.join(ROOT, "build", "tools", "writer-sim", "writer-sim")
 LINUX_CLI = os.path.join(ROOT, "build", "program", "tavelin-cli")
 LINUX_PROBE = os.path.join(ROOT, "build", "program", "tavelin_startup_probe")
+LINUX_EMPTY = os.path.join(ROOT, "build", "bench", "minimal_window_probe")
 WINDOWS = os.path.join(ROOT, "build-windows")
 WINE_ENV = os.path.join(ROOT, "scripts", "windows", "wine-env.sh")
 
@@ -101,18 +103,24 @@ def transfers(args, wine, wine_env, program, scratch):
 
 
 def startup(args, wine, wine_env, program):
-    probe = os.path.join(WINDOWS, "program", "tavelin_startup_probe.exe")
-    shutil.copy(probe, program)
-    display = subprocess.Popen(["Xvfb", ":48", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    for probe in ("program/tavelin_startup_probe.exe", "minimal_window_probe.exe"):
+        shutil.copy(os.path.join(WINDOWS, probe), program)
+    quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
+    display = [subprocess.Popen(["Xvfb", ":48", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                **quiet)]
     try:
         time.sleep(1)
+        display.append(subprocess.Popen(["openbox"], env=dict(os.environ, DISPLAY=":48"), **quiet))
         wine_env = dict(wine_env, DISPLAY=":48")
         linux_env = dict(os.environ, DISPLAY=":48", QT_QPA_PLATFORM="xcb")
         subprocess.run(["wineserver", "-p"], env=wine_env, check=True)
         faces = {
-            "Linux (xcb)": ([os.path.join(program, "tavelin_startup_probe")], linux_env),
-            "Wine (windows)": ([wine, os.path.join(program, "tavelin_startup_probe.exe")], wine_env),
+            ("program", "Linux"): ([os.path.join(program, "tavelin_startup_probe")], linux_env),
+            ("program", "Wine"): ([wine, os.path.join(program, "tavelin_startup_probe.exe")],
+                                  wine_env),
+            ("empty window", "Linux"): ([LINUX_EMPTY], linux_env),
+            ("empty window", "Wine"): ([wine, os.path.join(program, "minimal_window_probe.exe")],
+                                       wine_env),
         }
         times = {face: [] for face in faces}
         for run in range(args.starts + 1):  # the first round warms the caches and is dropped
@@ -122,14 +130,18 @@ def startup(args, wine, wine_env, program):
                     times[face].append(elapsed * 1000)
     finally:
         subprocess.run(["wineserver", "-k"], env=wine_env)
-        display.terminate()
-        display.wait()
-    print(f"start-up of the window program on Xvfb, process start to exit once the window is "
-          f"shown, {args.starts} runs each:")
-    for face, ms in times.items():
-        print(f"  {face:15} median {statistics.median(ms):6.0f} ms (min {min(ms):.0f}, max {max(ms):.0f})")
-    linux, windows = (statistics.median(ms) for ms in times.values())
-    print(f"  ratio Wine / Linux {windows / linux:.2f}")
+        for process in reversed(display):
+            process.terminate()
+            process.wait()
+    print(f"start-up on Xvfb with openbox, process start to exit once the window is shown "
+          f"(Linux xcb, Wine windows platform), {args.starts} runs each:")
+    median = {face: statistics.median(ms) for face, ms in times.items()}
+    for (what, system), ms in times.items():
+        print(f"  {what:12} {system:5} median {median[(what, system)]:6.0f} ms "
+              f"(min {min(ms):.0f}, max {max(ms):.0f})")
+    for what in ("program", "empty window"):
+        print(f"  {what:12} ratio Wine / Linux "
+              f"{median[(what, 'Wine')] / median[(what, 'Linux')]:.2f}")
 
 
 def main():
