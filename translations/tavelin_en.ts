@@ -38,6 +38,10 @@
         <source>ディレクトリです</source>
         <translation>Is a folder</translation>
     </message>
+    <message>
+        <source>ファイル名に使えない文字「%1」があります</source>
+        <translation>A file name cannot hold “%1”</translation>
+    </message>
 </context>
 <context>
     <name>BinaryFormat</name>
@@ -1291,6 +1295,16 @@
         <source>この装置は接続されていません。ボードをつないでから、PROPERTY ボタンで開く「通信設定」の一覧からボードを選び、保存してください。
 </source>
         <translation>This device is not connected. Connect the board, choose it in the list of the Port Settings window (the PROPERTY button) and save.
+</translation>
+    </message>
+    <message>
+        <source>ポート %1 は %2 を開こうとしました。</source>
+        <translation>Port %1 tried %2.</translation>
+    </message>
+    <message>
+        <source>ほかのプログラムがこのポートを使用中です。そのプログラムを終了してから、もう一度試してください。
+</source>
+        <translation>Another program is using this port. Close that program and try again.
 </translation>
     </message>
 </context>

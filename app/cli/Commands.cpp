@@ -231,6 +231,8 @@ int listDevices(const CliOptions& options) {
 
 int read(const CliOptions& options) {
     const FileFormat format = formatOf(options.output, options.format);
+    // A name the system cannot hold is refused before the board is read for nothing.
+    checkOutputName(options.output);
     Board board(options);
     ImageOrigin origin;
     origin.srecType =

@@ -140,6 +140,15 @@ void saveImage(const QString& path, FileFormat format, const DataImage& image,
     }
 }
 
+void checkOutputName(const QString& path) {
+    if (path == QStringLiteral("-")) return;
+    try {
+        checkFileName(path);
+    } catch (const ProgramError& error) {
+        fileFailure(error.description());
+    }
+}
+
 int32_t extentOf(const DataImage& image) {
     for (int32_t address = DataImage::Size - 1; address >= 0; --address) {
         // An empty cell was never loaded and is written as FF.

@@ -40,5 +40,9 @@ ImageOrigin loadImage(const QString& path, FileFormat format, DataImage& image);
 void saveImage(const QString& path, FileFormat format, const DataImage& image,
                const ImageOrigin& origin, int32_t binaryBytes, SaveSync sync);
 
+// Refuses, as saveImage would, a name the system cannot hold ("-" is standard output). Throws
+// CliFailure (ExitCode::File).
+void checkOutputName(const QString& path);
+
 // One past the last address that is not FF; 0 when the whole image is erased.
 int32_t extentOf(const DataImage& image);

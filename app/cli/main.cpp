@@ -10,14 +10,15 @@
 #include "InterfaceLanguage.h"
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
+    const QCoreApplication application(argc, argv);
+    // Qt's copy of the arguments: on Windows it comes from the UTF-16 command line, which holds
+    // every character of a file name, where argv holds only what the ANSI code page can.
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     try {
         // Usage faults are told in English, so the language can come from the arguments.
         const CliOptions options = parseCommandLine(
             arguments, standardErrorIsTerminal() ? ProgressStyle::Bar : ProgressStyle::None);
-        QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
-        const QCoreApplication application(argc, argv);
         // A terminal without a language (C, POSIX) reads English, as the tools beside it do. What
         // could not be loaded is Qt's own translation at most, whose texts the command line never
         // shows.

@@ -111,7 +111,27 @@ void saveToCache(const QString& path, QByteArrayView bytes) {
 
 }  // namespace
 
+void checkFileName(const QString& path) {
+#ifdef Q_OS_WIN
+    const bool absoluteWithDrive = path.size() >= 3 && path[0].isLetter() && path[1] == u':' &&
+                                   (path[2] == u'/' || path[2] == u'\\');
+    for (qsizetype i = absoluteWithDrive ? 2 : 0; i < path.size(); ++i) {
+        const QChar c = path[i];
+        const bool control = c.unicode() < 0x20;
+        if (!control && !QStringView(u"<>:\"|?*").contains(c)) continue;
+        const QString shown =
+            control ? QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')) : QString(c);
+        throw ProgramError::cannotWrite(
+            path, QCoreApplication::translate("AtomicSave", "ファイル名に使えない文字「%1」があります")
+                      .arg(shown));
+    }
+#else
+    Q_UNUSED(path)
+#endif
+}
+
 void saveAtomically(const QString& path, QByteArrayView bytes, SaveSync sync) {
+    checkFileName(path);
     if (sync == SaveSync::ToDisk) return saveToDisk(path, bytes);
     saveToCache(path, bytes);
 }

@@ -15,3 +15,9 @@ enum class SaveSync { ToDisk, CacheOnly };
 // and an existing file's permissions are kept. Throws ProgramError saying why, in the user's
 // language.
 void saveAtomically(const QString& path, QByteArrayView bytes, SaveSync sync = SaveSync::ToDisk);
+
+// Throws ProgramError when the system cannot hold a file under `path`: on Windows a path with a
+// control character or one of < > " | ? * : (a colon only after the drive letter of an absolute
+// path; anywhere else NTFS would write a hidden stream of another file). saveAtomically checks it
+// first; a command checks it before the work whose result it saves.
+void checkFileName(const QString& path);

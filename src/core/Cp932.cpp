@@ -9,9 +9,11 @@
 
 #include "ProgramError.h"
 
-namespace {
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
-constexpr const char* kConverterName = "windows-31j";
+namespace {
 
 // Bytes that decode to nothing are carried as lone low surrogates U+DC80 to U+DCFF. No keyboard,
 // input method or clipboard produces a lone surrogate, so such a character only ever stands for
@@ -36,6 +38,41 @@ bool isTrailByte(int b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 // The NEC selection of IBM extensions repeats characters the IBM extensions hold.
 bool isNecSelection(int code) { return (code >> 8) == 0xED || (code >> 8) == 0xEE; }
 
+// The platform's converter, asked one double byte at a time: Windows' own code page 932, or
+// elsewhere Qt's (ICU's) "windows-31j", which Qt has only where it is built with ICU.
+class PlatformConverter {
+public:
+#ifdef Q_OS_WIN
+    bool isValid() const { return true; }
+#else
+    bool isValid() const { return decoder_.isValid(); }
+#endif
+
+    // The character of a double byte; 0 when the code page holds none. Every character of a
+    // double byte lies beyond ASCII; a U+FFFD is a converter's stand-in for a pair it does not
+    // know, with or without its error flag.
+    char16_t charOfPair(int lead, int trail) {
+        const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
+#ifdef Q_OS_WIN
+        wchar_t decoded[2];
+        const int length = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pair, 2, decoded, 2);
+        const char16_t c = length == 1 ? static_cast<char16_t>(decoded[0]) : 0;
+#else
+        const QString decoded = decoder_.decode(QByteArrayView(pair, 2));
+        const bool one = !decoder_.hasError() && decoded.size() == 1;
+        if (!one) decoder_ = QStringDecoder(kConverterName);  // resetState() keeps the error flag
+        const char16_t c = one ? decoded[0].unicode() : 0;
+#endif
+        return c >= 0x80 && c != QChar::ReplacementCharacter ? c : 0;
+    }
+
+private:
+#ifndef Q_OS_WIN
+    static constexpr const char* kConverterName = "windows-31j";
+    QStringDecoder decoder_{kConverterName};
+#endif
+};
+
 // The double-byte table is taken from the platform's converter, pair by pair, so that the
 // converter's own handling of bad sequences and control bytes never reaches a file. Without a
 // converter every double byte is carried as raw bytes, which still writes back unchanged.
@@ -47,19 +84,9 @@ struct PairTable {
 };
 
 void fillRow(std::array<char16_t, 0x10000>& charOfPair, int lead) {
-    QStringDecoder decoder(kConverterName);
-    for (int trail = 0x40; decoder.isValid() && trail <= 0xFC; ++trail) {
-        if (!isTrailByte(trail)) continue;
-        const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
-        const QString decoded = decoder.decode(QByteArrayView(pair, 2));
-        // Every character of a double byte lies beyond ASCII; a U+FFFD is the converter's
-        // stand-in for a pair it does not know, with or without its error flag.
-        if (decoder.hasError() || decoded.size() != 1 || decoded[0].unicode() < 0x80 ||
-            decoded[0] == QChar::ReplacementCharacter) {
-            decoder = QStringDecoder(kConverterName);  // resetState() keeps the error flag
-            continue;
-        }
-        charOfPair[lead << 8 | trail] = decoded[0].unicode();
+    PlatformConverter converter;
+    for (int trail = 0x40; converter.isValid() && trail <= 0xFC; ++trail) {
+        if (isTrailByte(trail)) charOfPair[lead << 8 | trail] = converter.charOfPair(lead, trail);
     }
 }
 

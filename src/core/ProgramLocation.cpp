@@ -35,7 +35,11 @@ QStringList copyMissingFiles(const QString& from, const QString& to) {
 }  // namespace
 
 QString installedSamplesFolder(const QString& executableFolder) {
+#ifdef Q_OS_WIN
+    return QDir::cleanPath(executableFolder + QStringLiteral("/samples"));
+#else
     return QDir::cleanPath(executableFolder + QStringLiteral("/../share/tavelin/samples"));
+#endif
 }
 
 ProgramLocation locateProgramFolder(const QString& executableFolder, const QString& perUserFolder,
@@ -53,6 +57,6 @@ ProgramLocation locateProgramFolder(const QString& executableFolder, const QStri
 ProgramLocation locateProgramFolder() {
     const QString executableFolder = QCoreApplication::applicationDirPath();
     return locateProgramFolder(executableFolder,
-                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                               QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation),
                                installedSamplesFolder(executableFolder));
 }

@@ -14,7 +14,8 @@ struct ProgramLocation {
     QStringList notSeeded;  // sample files that could not be copied there (relative paths)
 };
 
-// The samples an installation carries, relative to its executable (bin/ → share/tavelin/samples).
+// The samples an installation carries, relative to its executable: bin/ → share/tavelin/samples,
+// and on Windows, where everything lies in the executable's folder, samples/ in it.
 QString installedSamplesFolder(const QString& executableFolder);
 
 // Applies the rule above. A per-user folder that has never been set up (it holds no 設定/flag.txt,
@@ -23,6 +24,8 @@ QString installedSamplesFolder(const QString& executableFolder);
 ProgramLocation locateProgramFolder(const QString& executableFolder, const QString& perUserFolder,
                                     const QString& samplesFolder);
 
-// The same for the running executable: the per-user folder is QStandardPaths' AppDataLocation, so
-// every program sharing the folder sets the application name "tavelin" before calling this.
+// The same for the running executable: the per-user folder is QStandardPaths'
+// AppLocalDataLocation (~/.local/share/tavelin, %LOCALAPPDATA%\tavelin: settings of a port and a
+// board belong to the machine, not to a roaming profile), so every program sharing the folder sets
+// the application name "tavelin" before calling this.
 ProgramLocation locateProgramFolder();

@@ -36,6 +36,19 @@ QString presentPortLabel(const QString& path, const QSerialPortInfo& info) {
     return label + u')';
 }
 
+// Windows numbers its ports itself and no links are made there: choosing COM5 is choosing port
+// number 5.
+PortDevice presentPort(const QString& path, const QSerialPortInfo& info) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(path)
+    const QString name = info.portName();
+    const int32_t number = name.startsWith(QStringLiteral("COM")) ? name.mid(3).toInt() : 0;
+    return {QString(), presentPortLabel(name, info), number};
+#else
+    return {path, presentPortLabel(path, info)};
+#endif
+}
+
 }  // namespace
 
 QList<PortDevice> listPortDevices(const QString& settingsFolder) {
@@ -44,7 +57,7 @@ QList<PortDevice> listPortDevices(const QString& settingsFolder) {
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const QString system = info.systemLocation();
         const QString path = stable.value(QFileInfo(system).canonicalFilePath(), system);
-        devices.append({path, presentPortLabel(path, info)});
+        devices.append(presentPort(path, info));
     }
 
     QDir folder(settingsFolder);

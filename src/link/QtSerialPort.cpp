@@ -31,15 +31,15 @@ bool isLineFailure(int error) {
 }  // namespace
 
 QString portLinkPath(const QString& settingsFolder, int32_t number) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(settingsFolder)
+    Q_UNUSED(number)
+    return {};
+#else
     if (settingsFolder.isEmpty()) return {};
     const QFileInfo link(settingsFolder + QStringLiteral("COM%1").arg(number));
-#ifdef Q_OS_WIN
-    // COM<n> names the device in every Windows folder, so only a real link counts there.
-    const bool present = link.isSymLink();
-#else
-    const bool present = link.isSymLink() || link.exists();
+    return link.isSymLink() || link.exists() ? link.filePath() : QString();
 #endif
-    return present ? link.filePath() : QString();
 }
 
 QString portDevicePath(const QString& settingsFolder, int32_t number) {
@@ -53,7 +53,8 @@ QString portDevicePath(const QString& settingsFolder, int32_t number) {
         return device.isEmpty() ? link.symLinkTarget() : device;
     }
 #ifdef Q_OS_WIN
-    return QStringLiteral("COM%1").arg(number);
+    const QString name = QStringLiteral("COM%1").arg(number);
+    return number >= 10 ? QStringLiteral("\\\\.\\") + name : name;
 #else
     return QStringLiteral("/dev/ttyS%1").arg(static_cast<qint64>(number) - 1);
 #endif

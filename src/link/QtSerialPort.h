@@ -9,13 +9,15 @@
 
 class QSerialPort;
 
-// The device that port number `number` stands for. A link named COM<number> in the settings
-// folder wins (it points at a USB adapter or at a board emulator's pseudo-terminal); without one
-// the system's own numbering applies: COM<number> on Windows, /dev/ttyS<number - 1> elsewhere.
+// The device that port number `number` stands for. On Linux a link named COM<number> in the
+// settings folder wins (it points at a USB adapter or at a board emulator's pseudo-terminal);
+// without one /dev/ttyS<number - 1> applies. Windows numbers its ports itself: COM<number>, from
+// 10 on under the device name \\.\COM<number>, the only name that opens there.
 // A number of 0 or less yields a device that does not exist, so opening it simply fails.
 QString portDevicePath(const QString& settingsFolder, int32_t number);
 
-// The link COM<number> in the settings folder when portDevicePath follows one, else empty.
+// The link COM<number> in the settings folder when portDevicePath follows one, else empty (always
+// on Windows).
 QString portLinkPath(const QString& settingsFolder, int32_t number);
 
 // The serial line to the writer board: 8 data bits, no parity, 1 stop bit, no flow control, and

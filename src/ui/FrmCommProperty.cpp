@@ -23,6 +23,9 @@
 
 namespace {
 
+// The device list's second datum beside the device path: the port number a choice stands for.
+constexpr int kPortNumberRole = Qt::UserRole + 1;
+
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 QString digitsOf(const QString& text) {
@@ -58,6 +61,11 @@ FrmCommProperty::FrmCommProperty(ProgramState& state, Dialogs& dialogs, SerialPo
     txtCommPort->installEventFilter(this);
     txtCommRate->installEventFilter(this);
     connect(comSave, &QPushButton::clicked, this, [this] { comSave_Click(); });
+    // A port the system numbers itself (Windows' COM<n>) is chosen by its number.
+    connect(cmbPortDevice, &QComboBox::activated, this, [this](int index) {
+        const int number = cmbPortDevice->itemData(index, kPortNumberRole).toInt();
+        if (number > 0) txtCommPort->setText(QString::number(number));
+    });
 }
 
 void FrmCommProperty::buildLayout() {
@@ -106,6 +114,7 @@ void FrmCommProperty::Form_Load() {
     cmbPortDevice->addItem(tr("（変更しない）"), QString());
     for (const PortDevice& device : listPortDevices(state_.SettingsFolder)) {
         cmbPortDevice->addItem(device.label, device.path);
+        cmbPortDevice->setItemData(cmbPortDevice->count() - 1, device.portNumber, kPortNumberRole);
     }
 }
 

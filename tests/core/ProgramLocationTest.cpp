@@ -38,10 +38,13 @@ TEST_F(ProgramLocationTest, ExecutableFolderWithSettingsRunsPortableAndTouchesNo
 }
 
 TEST_F(ProgramLocationTest, FirstStartFillsThePerUserFolderKeepingWhatIsThere) {
-    // The user's own file under a sample's name, and the link made before the first start.
+    // The user's own file under a sample's name, and (on Linux) the link made before the first
+    // start.
     perUser.writeLines("データー/sample.txt", {"mine"});
     ASSERT_TRUE(QDir().mkpath(perUser.path("設定")));
+#ifndef Q_OS_WIN
     ASSERT_TRUE(QFile::link("/dev/null", perUser.path("設定/COM1")));
+#endif
 
     const ProgramLocation location = locate();
     EXPECT_EQ(location.folder, perUser.path());
@@ -50,7 +53,9 @@ TEST_F(ProgramLocationTest, FirstStartFillsThePerUserFolderKeepingWhatIsThere) {
     EXPECT_EQ(perUser.readBytes("設定/flag.txt"), samples.readBytes("設定/flag.txt"));
     EXPECT_EQ(perUser.readBytes("設定/comm.txt"), samples.readBytes("設定/comm.txt"));
     EXPECT_EQ(perUser.readBytes("データー/sample.txt"), "mine\r\n");
+#ifndef Q_OS_WIN
     EXPECT_EQ(QFileInfo(perUser.path("設定/COM1")).symLinkTarget(), "/dev/null");
+#endif
 }
 
 TEST_F(ProgramLocationTest, FolderAlreadySetUpIsNotRefilled) {
@@ -62,7 +67,14 @@ TEST_F(ProgramLocationTest, FolderAlreadySetUpIsNotRefilled) {
     EXPECT_EQ(perUser.readBytes("設定/comm.txt"), "4\r\n9600\r\n");
 }
 
+#ifndef Q_OS_WIN
 TEST_F(ProgramLocationTest, InstalledSamplesLieBesideTheBinFolder) {
     EXPECT_EQ(installedSamplesFolder("/usr/bin"), "/usr/share/tavelin/samples");
     EXPECT_EQ(installedSamplesFolder("/opt/x/bin/"), "/opt/x/share/tavelin/samples");
 }
+#else
+TEST_F(ProgramLocationTest, InstalledSamplesLieInTheExecutablesFolder) {
+    EXPECT_EQ(installedSamplesFolder("C:/Program Files/Tavelin"), "C:/Program Files/Tavelin/samples");
+    EXPECT_EQ(installedSamplesFolder("D:/山田 太郎/tavelin/"), "D:/山田 太郎/tavelin/samples");
+}
+#endif

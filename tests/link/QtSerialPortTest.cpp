@@ -52,28 +52,6 @@ protected:
     QByteArray received_;
 };
 
-TEST(PortDevicePathTest, ComLinkInSettingsFolderWinsOverSystemNumbering) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString folder = dir.path() + '/';
-    QFile device(folder + "ttyBoard");
-    ASSERT_TRUE(device.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(QFile::link(folder + "ttyBoard", folder + "COM1"));
-    ASSERT_TRUE(QFile::link(folder + "COM1", folder + "COM2"));
-    ASSERT_TRUE(QFile::link(folder + "gone", folder + "COM4"));
-    const QString devicePath = QFileInfo(device).canonicalFilePath();
-
-    EXPECT_EQ(portDevicePath(folder, 1), devicePath);
-    EXPECT_EQ(portDevicePath(folder, 2), devicePath);  // chains are followed to the end
-    // A dangling link must not fall back to a real port under the same number.
-    EXPECT_EQ(portDevicePath(folder, 4), QFileInfo(folder + "gone").absoluteFilePath());
-
-    EXPECT_EQ(portDevicePath(folder, 3), "/dev/ttyS2");
-    EXPECT_EQ(portDevicePath(folder, 11), "/dev/ttyS10");  // COM1 is no prefix match for COM11
-    EXPECT_EQ(portDevicePath("", 1), "/dev/ttyS0");
-    EXPECT_FALSE(QFileInfo::exists(portDevicePath(folder, 0)));
-}
-
 TEST_F(QtSerialPortTest, OpensThroughComLinkAndReopens) {
     EXPECT_FALSE(port_.isOpen());
     ASSERT_TRUE(port_.open());

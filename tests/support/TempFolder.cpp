@@ -1,9 +1,5 @@
 #include "TempFolder.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +7,12 @@
 #include <thread>
 
 #include "LineFile.h"
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 TempFolder::TempFolder() = default;
 
@@ -38,6 +40,7 @@ QByteArray TempFolder::readBytes(const QString& relative) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+#ifndef Q_OS_WIN
 void makeFifo(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     if (mkfifo(name.constData(), 0600) != 0) qFatal("cannot make FIFO %s", name.constData());
@@ -50,6 +53,7 @@ void makeFifo(const QString& path) {
         }
     }).detach();
 }
+#endif
 
 void makeSparseFile(const QString& path, qint64 size) {
     QFile file(path);
