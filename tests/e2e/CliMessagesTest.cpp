@@ -45,6 +45,25 @@ TEST_F(CliMessages, FollowTheSystemsLanguageUnlessLangChoosesOne) {
     }
 }
 
+// Nothing a file holds depends on the language: the same image is written byte for byte.
+TEST_F(CliMessages, FilesAreTheSameInEveryLanguage) {
+    QByteArray varied(0x12345, Qt::Uninitialized);
+    for (qsizetype i = 0; i < varied.size(); ++i) varied[i] = static_cast<char>(i * 7 + i / 256);
+    writeFile("image.bin", varied);
+    for (const char* out : {"x.txt", "x.hex", "x.s28"}) {
+        SCOPED_TRACE(out);
+        QByteArray written[2];
+        for (int i = 0; i < 2; ++i) {
+            const CliRun result = run({"--lang", i == 0 ? "ja" : "en", "convert", path("image.bin"),
+                                       path(out)});
+            ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+            written[i] = readFile(out);
+        }
+        EXPECT_FALSE(written[0].isEmpty());
+        EXPECT_EQ(written[0], written[1]);
+    }
+}
+
 TEST_F(CliMessages, AnUnknownLanguageIsAUsageFault) {
     const QString hint = "\ntry 'tavelin-cli --help'\n";
     const struct {
