@@ -2,19 +2,49 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "ChosenFile.h"
 #include "FrmBase.h"
+#include "InterfaceLanguage.h"
 #include "JapaneseFont.h"
+#include "LanguageOption.h"
 #include "ProgramLocation.h"
 #include "ProgramState.h"
 #include "QtDialogs.h"
 #include "QtSerialPort.h"
 
+namespace {
+
+// The language asked for on the command line, else the system's; nullopt, with the refusal
+// printed, for one the interface does not have.
+std::optional<QString> chosenLanguage(const std::optional<QString>& asked) {
+    const QString language = asked.value_or(systemInterfaceLanguage(kSourceLanguage));
+    if (interfaceLanguages().contains(language)) return language;
+    std::fprintf(stderr, "tavelin: %s\n", qUtf8Printable(unknownLanguageMessage(language)));
+    return std::nullopt;
+}
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
+
 int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
                ProgramArguments arguments) {
+    // Before the application, so that the refusal does not wait on a display.
+    const std::optional<QString> language =
+        chosenLanguage(takeLanguageOption(argumentsOf(argc, argv)).language);
+    if (!language) return 2;
     QApplication app(argc, argv);
+    for (const QString& missing : useInterfaceLanguage(*language)) {
+        qWarning("tavelin: could not load the translation %s", qUtf8Printable(missing));
+    }
     useJapaneseGothicFont(app);
     // Names the per-user folder, whatever the executable is called.
     QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
@@ -33,7 +63,9 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
 
     frmBase.Form_Load();
     frmBase.show();
-    const QList<QUrl> files = commandLineFiles(QCoreApplication::arguments());
+    // Qt has taken its own arguments out by now.
+    const QList<QUrl> files =
+        commandLineFiles(takeLanguageOption(QCoreApplication::arguments()).otherArguments);
     if (arguments == ProgramArguments::FileToOpen && !files.isEmpty()) {
         // Once the window is on screen, so that any message box has it behind.
         QTimer::singleShot(0, &frmBase, [&frmBase, files] { frmBase.openFiles(files); });

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-// What the start-up probes print once their window is on screen: the monotonic clock in
+// What the start-up probes print once their window has been painted: the monotonic clock in
 // nanoseconds, which bench/startup_time.py subtracts from the moment it started the process.
 inline void printShownClock() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();

@@ -1,12 +1,8 @@
-// Prints the monotonic clock, in nanoseconds, at the moment the main window is shown, then quits.
-#include <QCoreApplication>
-
+// The program itself, timed from process start to its main window's first paint.
+#include "FirstPaint.h"
 #include "Program.h"
-#include "ShownClock.h"
 
 int main(int argc, char** argv) {
-    return runProgram(argc, argv, [] {
-        printShownClock();
-        QCoreApplication::quit();
-    });
+    quitAfterFirstPaint();
+    return runProgram(argc, argv);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 #include "ProgramError.h"
@@ -36,11 +37,6 @@ bool isLeadByte(int b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0
 bool isTrailByte(int b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 // The NEC selection of IBM extensions repeats characters the IBM extensions hold.
 bool isNecSelection(int code) { return (code >> 8) == 0xED || (code >> 8) == 0xEE; }
-
-struct Tables {
-    std::array<char16_t, 0x10000> charOfPair{};  // by lead << 8 | trail; 0 for none
-    std::array<uint16_t, 0x10000> codeOfChar{};  // double-byte code; 0 for none
-};
 
 // The platform's converter, asked one double byte at a time: Windows' own code page 932, or
 // elsewhere Qt's (ICU's) "windows-31j", which Qt has only where it is built with ICU.
@@ -77,35 +73,54 @@ private:
 #endif
 };
 
-// The double-byte table is taken from the platform's converter once, pair by pair, so that the
+// The double-byte table is taken from the platform's converter, pair by pair, so that the
 // converter's own handling of bad sequences and control bytes never reaches a file. Without a
 // converter every double byte is carried as raw bytes, which still writes back unchanged.
-std::unique_ptr<const Tables> buildTables() {
-    auto t = std::make_unique<Tables>();
+// Each lead byte's row is asked of the converter on its first use: a settings file needs one or
+// two rows, and the whole table costs a start of the program several milliseconds.
+struct PairTable {
+    std::array<char16_t, 0x10000> charOfPair{};  // by lead << 8 | trail; 0 for none
+    std::array<std::once_flag, 0x100> rowReady;
+};
+
+void fillRow(std::array<char16_t, 0x10000>& charOfPair, int lead) {
     PlatformConverter converter;
-    for (int lead = 0x81; converter.isValid() && lead <= 0xFC; ++lead) {
+    for (int trail = 0x40; converter.isValid() && trail <= 0xFC; ++trail) {
+        if (isTrailByte(trail)) charOfPair[lead << 8 | trail] = converter.charOfPair(lead, trail);
+    }
+}
+
+// The character of a lead and a trail byte, or 0 when the code page has none.
+char16_t pairChar(int lead, int trail) {
+    static PairTable table;
+    std::call_once(table.rowReady[lead], [lead] { fillRow(table.charOfPair, lead); });
+    return table.charOfPair[lead << 8 | trail];
+}
+
+using CodeTable = std::array<uint16_t, 0x10000>;  // double-byte code by character; 0 for none
+
+// A character with several codes is written as Windows writes it: the first code, except that
+// the NEC selection gives way to the IBM extensions.
+std::unique_ptr<const CodeTable> buildCodes() {
+    auto codes = std::make_unique<CodeTable>();
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLeadByte(lead)) continue;
         for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            if (!isTrailByte(trail)) continue;
-            const char16_t c = converter.charOfPair(lead, trail);
+            const char16_t c = isTrailByte(trail) ? pairChar(lead, trail) : 0;
             if (c == 0) continue;
             const int code = lead << 8 | trail;
-            t->charOfPair[code] = c;
-            // A character with several codes is written as Windows writes it: the first code,
-            // except that the NEC selection gives way to the IBM extensions.
-            uint16_t& chosen = t->codeOfChar[c];
+            uint16_t& chosen = (*codes)[c];
             if (chosen == 0 || (isNecSelection(chosen) && !isNecSelection(code))) chosen = code;
         }
     }
-    for (const auto& [c, code] : kJisVariants) t->codeOfChar[c] = code;
-    return t;
+    for (const auto& [c, code] : kJisVariants) (*codes)[c] = code;
+    return codes;
 }
 
-// Built on first use: most files are plain ASCII and never need the table, and building it costs
-// a command-line run more than the conversion itself.
-const Tables& tables() {
-    static const std::unique_ptr<const Tables> t = buildTables();
-    return *t;
+// Built on the first write of a character beyond ASCII and the half-width katakana.
+const CodeTable& codes() {
+    static const std::unique_ptr<const CodeTable> table = buildCodes();
+    return *table;
 }
 
 char16_t singleByteChar(int b) {
@@ -125,7 +140,7 @@ int codeOf(char16_t c) {
     for (const auto& [byte, single] : kWindowsSingles) {
         if (single == c) return byte;
     }
-    const int code = tables().codeOfChar[c];
+    const int code = codes()[c];
     return code != 0 ? code : -1;
 }
 
@@ -148,7 +163,7 @@ QString decodeCp932(QByteArrayView bytes) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const int b = static_cast<uint8_t>(bytes[i]);
         if (isLeadByte(b) && i + 1 < bytes.size()) {
-            const char16_t c = tables().charOfPair[b << 8 | static_cast<uint8_t>(bytes[i + 1])];
+            const char16_t c = pairChar(b, static_cast<uint8_t>(bytes[i + 1]));
             if (c != 0) {
                 out[n++] = c;
                 ++i;

@@ -11,18 +11,17 @@
 
 DlgFind::DlgFind(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgFind"));
-    setWindowTitle(QStringLiteral("検索"));
+    setWindowTitle(tr("検索"));
     txtFindText = named(new QLineEdit(this), QStringLiteral("txtFindText"));
-    optFindHex = named(new QRadioButton(QStringLiteral("HEX"), this), QStringLiteral("optFindHex"));
-    optFindText = named(new QRadioButton(QStringLiteral("テキスト(code.txt)"), this),
-                        QStringLiteral("optFindText"));
+    optFindHex = named(new QRadioButton(tr("HEX"), this), QStringLiteral("optFindHex"));
+    optFindText =
+        named(new QRadioButton(tr("テキスト(code.txt)"), this), QStringLiteral("optFindText"));
     optFindHex->setChecked(true);
     auto* buttons = new QDialogButtonBox(this);
-    cmdFindNext =
-        named(buttons->addButton(QStringLiteral("次を検索"), QDialogButtonBox::ActionRole),
-              QStringLiteral("cmdFindNext"));
+    cmdFindNext = named(buttons->addButton(tr("次を検索"), QDialogButtonBox::ActionRole),
+                        QStringLiteral("cmdFindNext"));
     cmdFindNext->setDefault(true);
-    QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr("閉じる"), QDialogButtonBox::RejectRole);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* kinds = new QHBoxLayout;

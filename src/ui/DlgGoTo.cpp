@@ -10,18 +10,18 @@
 
 DlgGoTo::DlgGoTo(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("dlgGoTo"));
-    setWindowTitle(QStringLiteral("アドレス指定"));
+    setWindowTitle(tr("アドレス指定"));
     txtGoToAddress = named(new QLineEdit(this), QStringLiteral("txtGoToAddress"));
     txtGoToAddress->setMaxLength(16);
     auto* buttons = new QDialogButtonBox(this);
-    cmdGoTo = named(buttons->addButton(QStringLiteral("移動"), QDialogButtonBox::ActionRole),
+    cmdGoTo = named(buttons->addButton(tr("移動"), QDialogButtonBox::ActionRole),
                     QStringLiteral("cmdGoTo"));
     cmdGoTo->setDefault(true);
-    QPushButton* cancel = buttons->addButton(QStringLiteral("取消"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("移動先のアドレス(16進数)"), this));
+    layout->addWidget(new QLabel(tr("移動先のアドレス(16進数)"), this));
     layout->addWidget(txtGoToAddress);
     layout->addWidget(buttons);
 }

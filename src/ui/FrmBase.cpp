@@ -251,8 +251,7 @@ void FrmBase::showMessageLine(const QString& text, int32_t windowsColour) {
 }
 
 void FrmBase::setWindowCaption() {
-    setWindowTitle(QStringLiteral("Tavelin ") + QStringLiteral(" Ver.") +
-                   QLatin1StringView(kProgramVersion) + QStringLiteral(" 【Device: ") +
-                   state_.DeviceName + QStringLiteral(" / File: ") + txtFileName->text() +
-                   QStringLiteral("】"));
+    setWindowTitle(
+        tr("Tavelin  Ver.%1 【Device: %2 / File: %3】")
+            .arg(QLatin1StringView(kProgramVersion), state_.DeviceName, txtFileName->text()));
 }

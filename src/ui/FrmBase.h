@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "CellRange.h"
+#include "ProgramState.h"
 #include "WriterLink.h"
 
 class QAbstractButton;
@@ -37,8 +38,6 @@ class QScrollBar;
 class QTabWidget;
 class QTimer;
 
-struct ProgramState;
-enum class ArmedFile : uint8_t;
 struct EditMessage;
 struct EditOptions;
 struct TransferPress;
@@ -160,6 +159,9 @@ private:
     void showHexComments(const HexComments& comments);
     void armFileOperation(ArmedFile operation);
     void setFileButtonsIdle();
+    // The file-type options' captions untranslated: FileTypeName, by which the file layer picks
+    // the format, is one of these whatever the interface language.
+    static const std::array<const char*, 4> kFileTypeNames;
 
     // Block view and its cursor (FrmBase_BlockView.cpp)
     void optEdit_Click(int Index);

@@ -33,9 +33,10 @@ void FrmBase::subBlockDisplay() {
     const auto address = [&](int32_t a, AddressForm form) {
         return funDHChange(a, form, s.DeviceCapacity, s.CurrentBlock);
     };
-    fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
-    lblBlockAddress->setText(address(blockStart, AddressForm::Full) + QStringLiteral(" ～ ") +
-                             address(blockStart + 255, AddressForm::Full));
+    fraBlock->setTitle(tr("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
+    lblBlockAddress->setText(tr("%1 ～ %2")
+                                 .arg(address(blockStart, AddressForm::Full),
+                                      address(blockStart + 255, AddressForm::Full)));
     for (int r = 0; r < 16; ++r) {
         lblTateAddress[r]->setText(address(blockStart + r, AddressForm::Row));
     }

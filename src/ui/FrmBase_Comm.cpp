@@ -41,7 +41,7 @@ void FrmBase::cmdComm_Click(int Index) {
         const QString operation = cmdComm.at(static_cast<std::size_t>(Index))->text();
         enterArmedState(Index);
         setMessageColour(MessageColour::Prompt);
-        setMessage(QStringLiteral("【START】を押して【") + operation + QStringLiteral("】開始"));
+        setMessage(tr("【START】を押して【%1】開始").arg(operation));
         state_.TransferAddress = armedTransferAddress(state_);
         return;
     }

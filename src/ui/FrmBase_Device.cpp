@@ -46,10 +46,10 @@ void FrmBase::subDeviceSelect(int16_t index) {
         [&] {
             s.CurrentStep = QStringLiteral("subDeviceSelect");
             fraDevice->setTitle(
-                QStringLiteral("デバイス選択：%1(%2)").arg(s.DeviceIndex + 1).arg(s.DeviceCount));
+                tr("デバイス選択：%1(%2)").arg(s.DeviceIndex + 1).arg(s.DeviceCount));
         },
         [&] {
-            s.CurrentStep = QStringLiteral("device.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("device.txt"));
             DeviceLabels labels = {lblDevice[0]->text(), lblDevice[1]->text(),
                                    lblDevice[2]->text()};
             // A line that fails leaves the labels as the lines before it wrote them.
@@ -61,7 +61,7 @@ void FrmBase::subDeviceSelect(int16_t index) {
         [&] { setWindowCaption(); },
         [&] {
             s.BlockCount = blockCountFor(s.DeviceCapacity);
-            fraBlock->setTitle(QStringLiteral("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
+            fraBlock->setTitle(tr("ブロック選択(0 ～ %1)").arg(s.BlockCount - 1));
             hscBlock->setMaximum(blockBarMaximumFor(s.BlockCount));
         },
         [&] { deriveDeviceParameters(s); },
@@ -78,7 +78,7 @@ void FrmBase::subDeviceSelect(int16_t index) {
             cmdComm[0]->setEnabled(isWriteAvailable(unit, s.PageSizeBytes));
         },
         [&] {
-            s.CurrentStep = QStringLiteral("custom.txtの書き込み処理");
+            s.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("custom.txt"));
             writeCustomFile(s, s.SettingsFolder + QStringLiteral("custom.txt"));
         },
     };

@@ -75,6 +75,6 @@ void FrmBase::showAllDataArmed() {
     for (QPushButton* button : cmdComm) button->setEnabled(idle);
     chkCaution[1]->setEnabled(idle);
     for (QLineEdit* cell : txtData) cell->setEnabled(idle);
-    cmdEdit[0]->setText(idle ? QStringLiteral("転写") : QStringLiteral("開始"));
-    cmdEdit[1]->setText(idle ? QStringLiteral("クリア") : QStringLiteral("取消"));
+    cmdEdit[0]->setText(idle ? tr("転写") : tr("開始"));
+    cmdEdit[1]->setText(idle ? tr("クリア") : tr("取消"));
 }

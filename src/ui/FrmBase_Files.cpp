@@ -22,8 +22,13 @@
 #include "ProgramState.h"
 #include "WindowsColour.h"
 
+const std::array<const char*, 4> FrmBase::kFileTypeNames{
+    QT_TRANSLATE_NOOP("FrmBase", "Original Text Format"),
+    QT_TRANSLATE_NOOP("FrmBase", "HEX Format"), QT_TRANSLATE_NOOP("FrmBase", "Binary Format"),
+    QT_TRANSLATE_NOOP("FrmBase", "Other Format")};
+
 void FrmBase::optFileType_Click(int Index) {
-    state_.FileTypeName = optFileType.at(static_cast<std::size_t>(Index))->text();
+    state_.FileTypeName = QString::fromLatin1(kFileTypeNames.at(static_cast<std::size_t>(Index)));
 }
 
 // A file picked by the user, in the list, a file dialog or a drop: the name box, the caption and
@@ -75,8 +80,8 @@ void FrmBase::txtLastCount_Change() {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QString c = text.mid(i, 1);
         if (funHexCheck(c)) continue;
-        dialogs_.showMessage(BinaryFormat::typedEndAddressMessage(c),
-                             QStringLiteral("文字ﾃﾞｰﾀｰｴﾗｰ"), MessageIcon::Warning);
+        dialogs_.showMessage(BinaryFormat::typedEndAddressMessage(c), tr("文字ﾃﾞｰﾀｰｴﾗｰ"),
+                             MessageIcon::Warning);
         txtLastCount->setText(text.left(i));
         return;
     }
@@ -87,10 +92,9 @@ void FrmBase::txtLastCount_Change() {
 void FrmBase::cmdFileOperation_Click(int Index) {
     if (txtFileName->text().isEmpty()) {
         dialogs_.showMessage(
-            messageLines({QStringLiteral("ファイル名が空白です。"),
-                          QStringLiteral("ファイルを選択するか、ファイル名を記入してください。"),
-                          QString()}),
-            QStringLiteral("ファイル操作エラー"), MessageIcon::Warning);
+            messageLines({tr("ファイル名が空白です。"),
+                          tr("ファイルを選択するか、ファイル名を記入してください。"), QString()}),
+            tr("ファイル操作エラー"), MessageIcon::Warning);
         return;
     }
     switch (fileButtonAction(state_.ArmedFileOperation, Index)) {

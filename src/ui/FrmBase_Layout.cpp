@@ -65,8 +65,8 @@ void FrmBase::buildLayout() {
     setWindowTitle(QStringLiteral("Tavelin"));
 
     sstBase = named(new QTabWidget(this), QStringLiteral("sstBase"));
-    sstBase->addTab(buildBasePage(), QStringLiteral("Base"));
-    sstBase->addTab(buildFilePage(), QStringLiteral("File"));
+    sstBase->addTab(buildBasePage(), tr("Base"));
+    sstBase->addTab(buildFilePage(), tr("File"));
     sstBase->setCurrentIndex(0);
     sstBase->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
@@ -118,14 +118,12 @@ QWidget* FrmBase::buildBasePage() {
     auto* page = named(new QWidget, QStringLiteral("pageBase"));
 
     // Device selection
-    fraDevice =
-        named(new QGroupBox(QStringLiteral("デバイス選択"), page), QStringLiteral("fraDevice"));
+    fraDevice = named(new QGroupBox(tr("デバイス選択"), page), QStringLiteral("fraDevice"));
     cmbDevice = named(new QComboBox(fraDevice), QStringLiteral("cmbDevice"));
     cmbDevice->setEditable(false);
     cmbDevice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbDevice->setMinimumContentsLength(10);
-    cmdDevice =
-        makeButton(QStringLiteral("cmdDevice"), QStringLiteral("コンフィング設定"), fraDevice);
+    cmdDevice = makeButton(QStringLiteral("cmdDevice"), tr("コンフィング設定"), fraDevice);
     auto* device = new QGridLayout(fraDevice);
     device->setVerticalSpacing(2);
     device->addWidget(cmbDevice, 0, 0);
@@ -139,11 +137,10 @@ QWidget* FrmBase::buildBasePage() {
     }
 
     // Block selection
-    fraBlock =
-        named(new QGroupBox(QStringLiteral("ブロック選択"), page), QStringLiteral("fraBlock"));
+    fraBlock = named(new QGroupBox(tr("ブロック選択"), page), QStringLiteral("fraBlock"));
     hscBlock = named(new QScrollBar(Qt::Horizontal, fraBlock), QStringLiteral("hscBlock"));
     hscBlock->setRange(0, 0);
-    lblBlock = makeLabel(QStringLiteral("lblBlock"), QStringLiteral("ブロック"), fraBlock);
+    lblBlock = makeLabel(QStringLiteral("lblBlock"), tr("ブロック"), fraBlock);
     txtBlock = named(new QLineEdit(fraBlock), QStringLiteral("txtBlock"));
     txtBlock->setMaxLength(3);
     txtBlock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -158,19 +155,17 @@ QWidget* FrmBase::buildBasePage() {
     block->setColumnStretch(2, 1);
 
     // Display settings
-    fraDisplay =
-        named(new QGroupBox(QStringLiteral("表示設定"), page), QStringLiteral("fraDisplay"));
-    cmdColor = makeButton(QStringLiteral("cmdColor"), QStringLiteral("色設定"), fraDisplay);
-    cmdReset = makeButton(QStringLiteral("cmdReset"), QStringLiteral("リセット"), fraDisplay);
-    lblDisplay = makeLabel(QStringLiteral("lblDisplay"), QStringLiteral("カーソル"), fraDisplay);
-    const std::array<QString, 3> cursorCaptions{QStringLiteral("1セル"), QStringLiteral("」字"),
-                                                QStringLiteral("十字")};
+    fraDisplay = named(new QGroupBox(tr("表示設定"), page), QStringLiteral("fraDisplay"));
+    cmdColor = makeButton(QStringLiteral("cmdColor"), tr("色設定"), fraDisplay);
+    cmdReset = makeButton(QStringLiteral("cmdReset"), tr("リセット"), fraDisplay);
+    lblDisplay = makeLabel(QStringLiteral("lblDisplay"), tr("カーソル"), fraDisplay);
+    const std::array<QString, 3> cursorCaptions{tr("1セル"), tr("」字"), tr("十字")};
     for (std::size_t i = 0; i < optCursor.size(); ++i) {
         optCursor[i] = makeOption(indexedName("optCursor", i), cursorCaptions[i], fraDisplay);
     }
     groupOptions(this, "optCursor", optCursor);
     optCursor[0]->setChecked(true);
-    chkChange = makeCheck(QStringLiteral("chkChange"), QStringLiteral("変更"), fraDisplay);
+    chkChange = makeCheck(QStringLiteral("chkChange"), tr("変更"), fraDisplay);
     chkChange->setChecked(true);
 
     auto* buttons = new QHBoxLayout;
@@ -205,29 +200,22 @@ QWidget* FrmBase::buildFilePage() {
     flbFileList->setMinimumWidth(120);
 
     txtFileName = named(new QLineEdit(page), QStringLiteral("txtFileName"));
-    cmdFileOperation[0] =
-        makeButton(indexedName("cmdFileOperation", 0), QStringLiteral("開く"), page);
-    cmdFileOperation[1] =
-        makeButton(indexedName("cmdFileOperation", 1), QStringLiteral("保存"), page);
-    cmdFileBrowse = makeButton(QStringLiteral("cmdFileBrowse"), QStringLiteral("参照…"), page);
-    cmdFileSaveAs =
-        makeButton(QStringLiteral("cmdFileSaveAs"), QStringLiteral("名前を付けて保存…"), page);
+    cmdFileOperation[0] = makeButton(indexedName("cmdFileOperation", 0), tr("開く"), page);
+    cmdFileOperation[1] = makeButton(indexedName("cmdFileOperation", 1), tr("保存"), page);
+    cmdFileBrowse = makeButton(QStringLiteral("cmdFileBrowse"), tr("参照…"), page);
+    cmdFileSaveAs = makeButton(QStringLiteral("cmdFileSaveAs"), tr("名前を付けて保存…"), page);
 
-    const std::array<QString, 4> typeCaptions{
-        QStringLiteral("Original Text Format"), QStringLiteral("HEX Format"),
-        QStringLiteral("Binary Format"), QStringLiteral("Other Format")};
     for (std::size_t i = 0; i < optFileType.size(); ++i) {
-        optFileType[i] = makeOption(indexedName("optFileType", i), typeCaptions[i], page);
+        optFileType[i] = makeOption(indexedName("optFileType", i), tr(kFileTypeNames[i]), page);
     }
     groupOptions(this, "optFileType", optFileType);
     optFileType[0]->setChecked(true);
     optFileType[3]->setEnabled(false);  // no other format is implemented
 
-    fraHexRecordType = named(new QGroupBox(QStringLiteral("HexRecordType"), page),
-                             QStringLiteral("fraHexRecordType"));
-    const std::array<QString, 5> recordCaptions{
-        QStringLiteral("Int20bit"), QStringLiteral("Int32bit"), QStringLiteral("S1 2Byte"),
-        QStringLiteral("S2 3Byte"), QStringLiteral("S3 4Byte")};
+    fraHexRecordType =
+        named(new QGroupBox(tr("HexRecordType"), page), QStringLiteral("fraHexRecordType"));
+    const std::array<QString, 5> recordCaptions{tr("Int20bit"), tr("Int32bit"), tr("S1 2Byte"),
+                                                tr("S2 3Byte"), tr("S3 4Byte")};
     auto* records = new QGridLayout(fraHexRecordType);
     records->setVerticalSpacing(2);
     for (std::size_t i = 0; i < optHexRecordType.size(); ++i) {
@@ -244,10 +232,9 @@ QWidget* FrmBase::buildFilePage() {
         optHexRecordType[i]->setEnabled(false);  // S-records are not written
     }
 
-    lblLastCount = makeLabel(QStringLiteral("lblLastCount"), QStringLiteral("EndAddress"), page);
+    lblLastCount = makeLabel(QStringLiteral("lblLastCount"), tr("EndAddress"), page);
     txtLastCount = named(new QLineEdit(page), QStringLiteral("txtLastCount"));
-    lblFileErrorList =
-        makeLabel(QStringLiteral("lblFileErrorList"), QStringLiteral("HEX コメント行"), page);
+    lblFileErrorList = makeLabel(QStringLiteral("lblFileErrorList"), tr("HEX コメント行"), page);
     for (std::size_t i = 0; i < cmbFileErrorList.size(); ++i) {
         cmbFileErrorList[i] = named(new QComboBox(page), indexedName("cmbFileErrorList", i));
         cmbFileErrorList[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -339,10 +326,9 @@ QWidget* FrmBase::buildGrid() {
 }
 
 QWidget* FrmBase::buildEditFrame() {
-    fraEdit = named(new QGroupBox(QStringLiteral("データー編集"), this), QStringLiteral("fraEdit"));
+    fraEdit = named(new QGroupBox(tr("データー編集"), this), QStringLiteral("fraEdit"));
 
-    lblEdit[0] =
-        makeLabel(indexedName("lblEdit", 0), QStringLiteral("データー入力ボックス"), fraEdit);
+    lblEdit[0] = makeLabel(indexedName("lblEdit", 0), tr("データー入力ボックス"), fraEdit);
     txtSetData = named(new QPlainTextEdit(fraEdit), QStringLiteral("txtSetData"));
     txtSetData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtSetData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -352,32 +338,29 @@ QWidget* FrmBase::buildEditFrame() {
     txtSetData->setFixedHeight(txtSetData->fontMetrics().lineSpacing() +
                                2 * static_cast<int>(txtSetData->document()->documentMargin()) +
                                2 * txtSetData->frameWidth() + 2);
-    cmdLineChange = makeButton(QStringLiteral("cmdLineChange"), QStringLiteral("Multi"), fraEdit);
+    cmdLineChange = makeButton(QStringLiteral("cmdLineChange"), tr("Multi"), fraEdit);
 
-    lblEdit[1] = makeLabel(indexedName("lblEdit", 1), QStringLiteral("Setアドレス"), fraEdit);
+    lblEdit[1] = makeLabel(indexedName("lblEdit", 1), tr("Setアドレス"), fraEdit);
     txtEditAddress = named(new QLineEdit(fraEdit), QStringLiteral("txtEditAddress"));
     txtEditAddress->setReadOnly(true);
     txtEditAddress->setFixedWidth(
         txtEditAddress->fontMetrics().horizontalAdvance(QStringLiteral("0x000000")) + 14);
-    cmdEdit[0] = makeButton(indexedName("cmdEdit", 0), QStringLiteral("転写"), fraEdit);
-    cmdEdit[1] = makeButton(indexedName("cmdEdit", 1), QStringLiteral("クリア"), fraEdit);
-    cmdEditReverse =
-        makeButton(QStringLiteral("cmdEditReverse"), QStringLiteral("逆転写"), fraEdit);
+    cmdEdit[0] = makeButton(indexedName("cmdEdit", 0), tr("転写"), fraEdit);
+    cmdEdit[1] = makeButton(indexedName("cmdEdit", 1), tr("クリア"), fraEdit);
+    cmdEditReverse = makeButton(QStringLiteral("cmdEditReverse"), tr("逆転写"), fraEdit);
     cmdEditReverse->setVisible(false);
 
-    optEdit[0] = makeOption(indexedName("optEdit", 0), QStringLiteral("HEX"), fraEdit);
+    optEdit[0] = makeOption(indexedName("optEdit", 0), tr("HEX"), fraEdit);
     optEdit[1] = makeOption(indexedName("optEdit", 1), QString(), fraEdit);
     groupOptions(this, "optEdit", optEdit);
-    chkEdit[0] = makeCheck(indexedName("chkEdit", 0), QStringLiteral("Autoアドレス"), fraEdit);
+    chkEdit[0] = makeCheck(indexedName("chkEdit", 0), tr("Autoアドレス"), fraEdit);
     chkEdit[0]->setChecked(true);
-    chkEdit[1] = makeCheck(indexedName("chkEdit", 1), QStringLiteral("Clickセット"), fraEdit);
-    chkCaution[0] = makeCheck(indexedName("chkCaution", 0), QStringLiteral("警告表示"), fraEdit);
+    chkEdit[1] = makeCheck(indexedName("chkEdit", 1), tr("Clickセット"), fraEdit);
+    chkCaution[0] = makeCheck(indexedName("chkCaution", 0), tr("警告表示"), fraEdit);
 
-    fraMode =
-        named(new QGroupBox(QStringLiteral("転写モード"), fraEdit), QStringLiteral("fraMode"));
-    const std::array<QString, 3> modeCaptions{QStringLiteral("ノーマル"),
-                                              QStringLiteral("ダイレクト"),
-                                              QStringLiteral("Setアドレス～最後")};
+    fraMode = named(new QGroupBox(tr("転写モード"), fraEdit), QStringLiteral("fraMode"));
+    const std::array<QString, 3> modeCaptions{tr("ノーマル"), tr("ダイレクト"),
+                                              tr("Setアドレス～最後")};
     auto* mode = new QVBoxLayout(fraMode);
     mode->setSpacing(2);
     for (std::size_t i = 0; i < optMode.size(); ++i) {
@@ -427,11 +410,10 @@ QWidget* FrmBase::buildEditFrame() {
 }
 
 QWidget* FrmBase::buildCommFrame() {
-    fraComm = named(new QGroupBox(QStringLiteral("デバイス通信"), this), QStringLiteral("fraComm"));
+    fraComm = named(new QGroupBox(tr("デバイス通信"), this), QStringLiteral("fraComm"));
 
-    const std::array<QString, 4> commandCaptions{QStringLiteral("WRITE"), QStringLiteral("READ"),
-                                                 QStringLiteral("VERIFY"),
-                                                 QStringLiteral("PROPERTY")};
+    const std::array<QString, 4> commandCaptions{tr("WRITE"), tr("READ"), tr("VERIFY"),
+                                                 tr("PROPERTY")};
     auto* commands = new QGridLayout;
     for (std::size_t i = 0; i < cmdComm.size(); ++i) {
         cmdComm[i] = makeButton(indexedName("cmdComm", i), commandCaptions[i], fraComm);
@@ -441,8 +423,7 @@ QWidget* FrmBase::buildCommFrame() {
         commands->addWidget(cmdComm[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
-    const std::array<QString, 3> rangeCaptions{
-        QStringLiteral("1ブロック"), QStringLiteral("全メモリー"), QStringLiteral("1バイト")};
+    const std::array<QString, 3> rangeCaptions{tr("1ブロック"), tr("全メモリー"), tr("1バイト")};
     auto* ranges = new QVBoxLayout;
     ranges->setSpacing(2);
     for (std::size_t i = 0; i < optComm.size(); ++i) {
@@ -450,13 +431,13 @@ QWidget* FrmBase::buildCommFrame() {
         ranges->addWidget(optComm[i]);
     }
     groupOptions(this, "optComm", optComm);
-    chkCaution[1] = makeCheck(indexedName("chkCaution", 1), QStringLiteral("警告表示"), fraComm);
+    chkCaution[1] = makeCheck(indexedName("chkCaution", 1), tr("警告表示"), fraComm);
     ranges->addWidget(chkCaution[1]);
     ranges->addStretch(1);
     // Under the buttons, where it takes the height the units column leaves free rather than
     // widening the frame.
-    chkVerifyAfterWrite = makeCheck(QStringLiteral("chkVerifyAfterWrite"),
-                                    QStringLiteral("書込後ベリファイ"), fraComm);
+    chkVerifyAfterWrite =
+        makeCheck(QStringLiteral("chkVerifyAfterWrite"), tr("書込後ベリファイ"), fraComm);
 
     auto* layout = new QGridLayout(fraComm);
     layout->addLayout(commands, 0, 0);

@@ -32,7 +32,7 @@ void FrmBase::cmdLineChange_Click() {
         multi
             ? singleEntryHeight_ + (kMultiEntryLines - 1) * txtSetData->fontMetrics().lineSpacing()
             : singleEntryHeight_);
-    cmdLineChange->setText(multi ? QStringLiteral("Single") : QStringLiteral("Multi"));
+    cmdLineChange->setText(multi ? tr("Single") : tr("Multi"));
     setMessageColour(MessageColour::Prompt);
     setMessage(message);
 }

@@ -37,7 +37,7 @@ QLayout* FrmBase::buildTransferRow() {
     lblTransferTime->setMinimumWidth(
         lblTransferTime->fontMetrics().horizontalAdvance(TransferProgress{1, 2, 5'999'000}.text()) +
         8);
-    cmdStop = named(new QPushButton(QStringLiteral("中止"), this), QStringLiteral("cmdStop"));
+    cmdStop = named(new QPushButton(tr("中止"), this), QStringLiteral("cmdStop"));
     cmdStop->setAutoDefault(false);
     cmdStop->setFixedHeight(height);
     cmdStop->setShortcut(QKeySequence(Qt::Key_Escape));

@@ -65,42 +65,42 @@ void FrmBase::subSetup() {
         [&] { selectOption(optMode[0]); },
         [&] { std::fill(s.EditMarks.begin(), s.EditMarks.end() - 1, false); },
         [&] {
-            s.CurrentStep = QStringLiteral("flag.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("flag.txt"));
             // The name read stays in the box also when a later line fails.
             QString dataFileName;
             const auto showName = qScopeGuard([&] { txtFileName->setText(dataFileName); });
             readFlagFile(s, s.SettingsFolder + QStringLiteral("flag.txt"), dataFileName);
         },
         [&] {
-            s.CurrentStep = QStringLiteral("custom.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("custom.txt"));
             readCustomFile(s, s.SettingsFolder + QStringLiteral("custom.txt"));
         },
         [&] {
             selectOption(optFileType[0]);
-            s.FileTypeName = optFileType[0]->text();
+            s.FileTypeName = QString::fromLatin1(kFileTypeNames[0]);
             for (QComboBox* list : cmbFileErrorList) list->clear();
             armFileOperation(ArmedFile::StartupLoad);
         },
         [&] { selectOption(optFileType.at(fileTypeIndexForName(txtFileName->text()))); },
         [&] { cmdFileOperation_Click(0); },
         [&] {
-            s.CurrentStep = QStringLiteral("code.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("code.txt"));
             readCodeFile(s, s.CodeFolder + QStringLiteral("code.txt"));
         },
         [&] {
-            s.CurrentStep = QStringLiteral("comm.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("comm.txt"));
             readCommFile(s, s.SettingsFolder + QStringLiteral("comm.txt"));
         },
         [&] {
-            s.CurrentStep = QStringLiteral("color.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("color.txt"));
             readColorFile(s, s.SettingsFolder + QStringLiteral("color.txt"));
         },
         [&] {
-            s.CurrentStep = QStringLiteral("cpu.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("cpu.txt"));
             readCpuFile(s, s.SettingsFolder + QStringLiteral("cpu.txt"));
         },
         [&] {
-            s.CurrentStep = QStringLiteral("device.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("device.txt"));
             s.DeviceCount = 0;
             const DeviceListing listing =
                 scanDeviceFile(s.SettingsFolder + QStringLiteral("device.txt"));
@@ -114,7 +114,7 @@ void FrmBase::subSetup() {
             }
             cmbDevice->setCurrentIndex(s.DeviceIndex);
             fraDevice->setTitle(
-                QStringLiteral("デバイス選択：%1(%2)").arg(s.DeviceIndex + 1).arg(s.DeviceCount));
+                tr("デバイス選択：%1(%2)").arg(s.DeviceIndex + 1).arg(s.DeviceCount));
         },
         [&] { subDeviceSelect(s.DeviceIndex); },
         [&] { txtBlock->setText(QString::number(s.CurrentBlock)); },
@@ -175,16 +175,15 @@ void FrmBase::paintAllSelectionColours() {
 // user and start-up goes on, so that files can still be edited without the board. START calls it
 // again when the port is not open. True when the port is open.
 bool FrmBase::openPort() {
-    state_.CurrentStep = QStringLiteral("通信ポートのオープン");
+    state_.CurrentStep = tr("通信ポートのオープン");
     prtLocal_.setSpeed(toInteger32(state_.CommSettings[1]));
     prtLocal_.setPortNumber(toInteger32(state_.CommSettings[0]));
     const bool opened = prtLocal_.open();
     if (!opened) {
-        dialogs_.showMessageWithDetail(
-            messageLines({QStringLiteral("通信ポートをオープンできませんでした。"),
-                          QStringLiteral("通信条件を確認してください。")}),
-            kApplicationTitle, MessageIcon::None,
-            portOpenFailureDetail(prtLocal_.lastOpenFailure()));
+        dialogs_.showMessageWithDetail(messageLines({tr("通信ポートをオープンできませんでした。"),
+                                                     tr("通信条件を確認してください。")}),
+                                       kApplicationTitle, MessageIcon::None,
+                                       portOpenFailureDetail(prtLocal_.lastOpenFailure()));
     }
     showPortCaption(opened);
     prtLocal_.resetFirst();
@@ -196,11 +195,10 @@ bool FrmBase::openPort() {
 void FrmBase::showPortCaption(bool open) {
     if (open) {
         setTextColour(fraComm, static_cast<int32_t>(WindowsColour::kButtonText));
-        fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" COM ") +
-                          state_.CommSettings[0]);
+        fraComm->setTitle(tr("デバイス通信 COM %1").arg(state_.CommSettings[0]));
     } else {
         setTextColour(fraComm, MessageColour::Failure);
-        fraComm->setTitle(QStringLiteral("デバイス通信") + QStringLiteral(" ポートエラー"));
+        fraComm->setTitle(tr("デバイス通信 ポートエラー"));
     }
 }
 
@@ -208,7 +206,7 @@ void FrmBase::showPortLost() { showPortCaption(false); }
 
 void FrmBase::Form_Unload() {
     FailureReport report(state_, dialogs_, QStringLiteral("frmBase.Unload"));
-    state_.CurrentStep = QStringLiteral("通信ポートクローズ");
+    state_.CurrentStep = tr("通信ポートクローズ");
     report.run([this] {
         if (prtLocal_.isOpen()) prtLocal_.close();
     });

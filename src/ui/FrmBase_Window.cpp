@@ -20,7 +20,9 @@
 namespace {
 
 constexpr int kShownFolderTail = 27;
-const char* const kOperationCaptions[] = {"WRITE", "READ", "VERIFY", "PROPERTY"};
+const char* const kOperationCaptions[] = {
+    QT_TRANSLATE_NOOP("FrmBase", "WRITE"), QT_TRANSLATE_NOOP("FrmBase", "READ"),
+    QT_TRANSLATE_NOOP("FrmBase", "VERIFY"), QT_TRANSLATE_NOOP("FrmBase", "PROPERTY")};
 
 }  // namespace
 
@@ -35,15 +37,15 @@ void FrmBase::subObjectEnable() {
     cmdComm[3]->setEnabled(true);
     chkCaution[1]->setEnabled(true);
     for (QLineEdit* cell : txtData) cell->setEnabled(true);
-    for (int i = 0; i < 4; ++i) cmdComm[i]->setText(QString::fromLatin1(kOperationCaptions[i]));
+    for (int i = 0; i < 4; ++i) cmdComm[i]->setText(tr(kOperationCaptions[i]));
     idleTransferControls();
     state_.OperationRunning = false;
 }
 
 void FrmBase::enterArmedState(int pressedButton) {
     state_.OperationRunning = true;
-    cmdComm.at(static_cast<std::size_t>(pressedButton))->setText(QStringLiteral("START"));
-    cmdComm[3]->setText(QStringLiteral("CANCEL"));
+    cmdComm.at(static_cast<std::size_t>(pressedButton))->setText(tr("START"));
+    cmdComm[3]->setText(tr("CANCEL"));
     fraEdit->setEnabled(false);
     sstBase->setEnabled(false);
     for (QRadioButton* unit : optComm) unit->setEnabled(false);

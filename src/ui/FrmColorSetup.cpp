@@ -14,23 +14,22 @@
 #include "Colours.h"
 #include "ControlNames.h"
 #include "FailureReport.h"
+#include "MessageText.h"
 #include "Palette.h"
 #include "ProgramState.h"
 #include "SettingsFiles.h"
 
 namespace {
 
-// The note beside the buttons, line ends included.
-const QString kComment = QStringLiteral(
-    "色設定を保存した場合は        \r\n"
-    "  本ソフトウエアを再起動してください。\r\n");
-
 // Captions of the option pairs: active colour on the left, normal colour on the right.
-const std::array<QString, FrmColorSetup::ObjectCount / 2> kObjectCaptions{
-    QStringLiteral("セル"),         QStringLiteral("カーソル"),
-    QStringLiteral("データー"),     QStringLiteral("アドレス"),
-    QStringLiteral("入力文字"),     QStringLiteral("入力\u3000\u3000ボックス"),
-    QStringLiteral("セレクト文字"),
+const std::array<const char*, FrmColorSetup::ObjectCount / 2> kObjectCaptions{
+    QT_TRANSLATE_NOOP("FrmColorSetup", "セル"),
+    QT_TRANSLATE_NOOP("FrmColorSetup", "カーソル"),
+    QT_TRANSLATE_NOOP("FrmColorSetup", "データー"),
+    QT_TRANSLATE_NOOP("FrmColorSetup", "アドレス"),
+    QT_TRANSLATE_NOOP("FrmColorSetup", "入力文字"),
+    QT_TRANSLATE_NOOP("FrmColorSetup", "入力\u3000\u3000ボックス"),
+    QT_TRANSLATE_NOOP("FrmColorSetup", "セレクト文字"),
 };
 
 // A bordered label that shows nothing but its background colour.
@@ -60,16 +59,15 @@ FrmColorSetup::FrmColorSetup(ProgramState& state, Dialogs& dialogs, QWidget* par
 
 void FrmColorSetup::buildLayout() {
     setObjectName(QStringLiteral("frmColorSetup"));
-    setWindowTitle(QStringLiteral("色設定"));
+    setWindowTitle(tr("色設定"));
 
-    fraObject =
-        named(new QGroupBox(QStringLiteral("オブジェクト"), this), QStringLiteral("fraObject"));
+    fraObject = named(new QGroupBox(tr("オブジェクト"), this), QStringLiteral("fraObject"));
     auto* objects = new QGridLayout(fraObject);
     objects->setHorizontalSpacing(6);
-    lblMidashi[0] = named(new QLabel(QStringLiteral("アクティブ時"), fraObject),
-                          QStringLiteral("lblMidashi(0)"));
-    lblMidashi[1] = named(new QLabel(QStringLiteral("通常(非選択)時"), fraObject),
-                          QStringLiteral("lblMidashi(1)"));
+    lblMidashi[0] =
+        named(new QLabel(tr("アクティブ時"), fraObject), QStringLiteral("lblMidashi(0)"));
+    lblMidashi[1] =
+        named(new QLabel(tr("通常(非選択)時"), fraObject), QStringLiteral("lblMidashi(1)"));
     objects->addWidget(lblMidashi[0], 0, 0, 1, 2);
     objects->addWidget(lblMidashi[1], 0, 3, 1, 2);
     objects->setColumnMinimumWidth(2, 16);  // keeps the two columns apart
@@ -77,15 +75,14 @@ void FrmColorSetup::buildLayout() {
         // Even entries are the active colours (left), odd ones the normal colours (right).
         const int row = 1 + i / 2;
         const int column = (i % 2) * 3;
-        optObject[i] =
-            named(new QRadioButton(kObjectCaptions[i / 2], fraObject), indexedName("optObject", i));
+        optObject[i] = named(new QRadioButton(tr(kObjectCaptions[i / 2]), fraObject),
+                             indexedName("optObject", i));
         lblObject[i] = colourBox(indexedName("lblObject", i), QSize(48, 20), fraObject);
         objects->addWidget(optObject[i], row, column);
         objects->addWidget(lblObject[i], row, column + 1);
     }
 
-    fraPalette =
-        named(new QGroupBox(QStringLiteral("パレット"), this), QStringLiteral("fraPalette"));
+    fraPalette = named(new QGroupBox(tr("パレット"), this), QStringLiteral("fraPalette"));
     auto* swatches = new QGridLayout(fraPalette);
     swatches->setSpacing(4);
     for (int i = 0; i < SampleCount; ++i) {
@@ -96,15 +93,18 @@ void FrmColorSetup::buildLayout() {
 
     txtComment = named(new QPlainTextEdit(this), QStringLiteral("txtComment"));
     txtComment->setReadOnly(true);
-    txtComment->setPlainText(kComment);
+    // The note's line ends, the last included, are part of its text.
+    txtComment->setPlainText(
+        messageLines({tr("色設定を保存した場合は        "),
+                      tr("  本ソフトウエアを再起動してください。"), QString()}));
     txtComment->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtComment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtComment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtComment->setFocusPolicy(Qt::NoFocus);
     txtComment->setFixedHeight(txtComment->fontMetrics().lineSpacing() * 3 + 8);
 
-    cmdSave = named(new QPushButton(QStringLiteral("保存"), this), QStringLiteral("cmdSave"));
-    cmdEnd = named(new QPushButton(QStringLiteral("終了"), this), QStringLiteral("cmdEnd"));
+    cmdSave = named(new QPushButton(tr("保存"), this), QStringLiteral("cmdSave"));
+    cmdEnd = named(new QPushButton(tr("終了"), this), QStringLiteral("cmdEnd"));
     // Enter in this window must never save by accident.
     for (QPushButton* button : {cmdSave, cmdEnd}) button->setAutoDefault(false);
 
@@ -175,7 +175,7 @@ void FrmColorSetup::lblSample_Click(int Index) {
 void FrmColorSetup::cmdSave_Click() {
     FailureReport report(state_, dialogs_, QStringLiteral("frmColorSetup.cmdSave"));
     report.run([this] {
-        state_.CurrentStep = QStringLiteral("color.txtの書き込み処理");
+        state_.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("color.txt"));
         writeColorFile(state_, state_.SettingsFolder + QStringLiteral("color.txt"));
     });
     // Whatever the outcome, the window stays open: the user may pick again or leave.

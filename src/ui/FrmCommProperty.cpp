@@ -70,15 +70,13 @@ FrmCommProperty::FrmCommProperty(ProgramState& state, Dialogs& dialogs, SerialPo
 
 void FrmCommProperty::buildLayout() {
     setObjectName(QStringLiteral("frmCommProperty"));
-    setWindowTitle(QStringLiteral("通信設定"));
+    setWindowTitle(tr("通信設定"));
 
-    fraCommPort =
-        named(new QGroupBox(QStringLiteral("ポート番号"), this), QStringLiteral("fraCommPort"));
+    fraCommPort = named(new QGroupBox(tr("ポート番号"), this), QStringLiteral("fraCommPort"));
     txtCommPort = named(new QLineEdit(fraCommPort), QStringLiteral("txtCommPort"));
     (new QVBoxLayout(fraCommPort))->addWidget(txtCommPort);
 
-    fraCommSpeed =
-        named(new QGroupBox(QStringLiteral("通信速度[bps]"), this), QStringLiteral("fraCommSpeed"));
+    fraCommSpeed = named(new QGroupBox(tr("通信速度[bps]"), this), QStringLiteral("fraCommSpeed"));
     txtCommRate = named(new QLineEdit(fraCommSpeed), QStringLiteral("txtCommRate"));
     (new QVBoxLayout(fraCommSpeed))->addWidget(txtCommRate);
 
@@ -87,12 +85,11 @@ void FrmCommProperty::buildLayout() {
     cmbPortDevice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbPortDevice->setMinimumContentsLength(36);
     auto* device = new QHBoxLayout;
-    device->addWidget(new QLabel(QStringLiteral("ポートの装置"), this));
+    device->addWidget(new QLabel(tr("ポートの装置"), this));
     device->addWidget(cmbPortDevice, 1);
 
-    lblComm = named(new QLabel(QStringLiteral("半角数字のみ入力可能です。"), this),
-                    QStringLiteral("lblComm"));
-    comSave = named(new QPushButton(QStringLiteral("保存"), this), QStringLiteral("comSave"));
+    lblComm = named(new QLabel(tr("半角数字のみ入力可能です。"), this), QStringLiteral("lblComm"));
+    comSave = named(new QPushButton(tr("保存"), this), QStringLiteral("comSave"));
     // Enter in a box must not apply half-typed values to the open port.
     comSave->setAutoDefault(false);
 
@@ -114,7 +111,7 @@ void FrmCommProperty::Form_Load() {
     txtCommPort->setText(state_.CommSettings[0]);
     txtCommRate->setText(state_.CommSettings[1]);
     cmbPortDevice->clear();
-    cmbPortDevice->addItem(QStringLiteral("（変更しない）"), QString());
+    cmbPortDevice->addItem(tr("（変更しない）"), QString());
     for (const PortDevice& device : listPortDevices(state_.SettingsFolder)) {
         cmbPortDevice->addItem(device.label, device.path);
         cmbPortDevice->setItemData(cmbPortDevice->count() - 1, device.portNumber, kPortNumberRole);
@@ -159,7 +156,7 @@ void FrmCommProperty::comSave_Click() {
     ProgramState& s = state_;
     const std::function<void()> steps[] = {
         [&] {
-            s.CurrentStep = QStringLiteral("通信ポートのクローズ");
+            s.CurrentStep = tr("通信ポートのクローズ");
             prtLocal_.close();
         },
         // Still under the closing step: an empty or non-numeric value is reported as a failure
@@ -177,17 +174,17 @@ void FrmCommProperty::comSave_Click() {
             const QString device = cmbPortDevice->currentData().toString();
             if (device.isEmpty()) return;
             const int32_t number = toInteger32(s.CommSettings[0]);
-            s.CurrentStep = QStringLiteral("設定/COM%1のリンク作成").arg(number);
+            s.CurrentStep = tr("%1のリンク作成").arg(QStringLiteral("設定/COM%1").arg(number));
             linkPortNumber(s.SettingsFolder, number, device);
         },
         // A port that merely does not open is not an error here; only one that fails while
         // opening is. The user sees it on the next transfer.
         [&] {
-            s.CurrentStep = QStringLiteral("通信ポートのオープン");
+            s.CurrentStep = tr("通信ポートのオープン");
             prtLocal_.open();
         },
         [&] {
-            s.CurrentStep = QStringLiteral("comm.txtの書き込み処理");
+            s.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("comm.txt"));
             writeCommFile(s, s.SettingsFolder + QStringLiteral("comm.txt"));
         },
     };

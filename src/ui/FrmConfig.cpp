@@ -18,7 +18,11 @@
 
 namespace {
 
-const QString kFailedSentence = QStringLiteral("に失敗しました。");
+// What the editor's failure reports say after the step that failed.
+QString failedSentence() {
+    //: Follows the step that failed, e.g. "Opening device.txt"
+    return FrmConfig::tr("に失敗しました。");
+}
 
 // A list position read from the catalogue; one the list does not have leaves it unselected.
 void selectPosition(QComboBox* list, int position) {
@@ -46,11 +50,11 @@ void FrmConfig::connectHandlers() {
 }
 
 void FrmConfig::Form_Load() {
-    FailureReport report(state_, dialogs_, QStringLiteral("frmConfig_Load"), kFailedSentence);
+    FailureReport report(state_, dialogs_, QStringLiteral("frmConfig_Load"), failedSentence());
     ProgramState& s = state_;
     const std::function<void()> steps[] = {
         [&] {
-            s.CurrentStep = QStringLiteral("deviceList.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("deviceList.txt"));
             const DeviceChoices choices =
                 readDeviceChoices(s.SettingsFolder + QStringLiteral("deviceList.txt"));
             cmbConfigDeviceSize->clear();
@@ -65,7 +69,7 @@ void FrmConfig::Form_Load() {
             }
         },
         [&] {
-            s.CurrentStep = QStringLiteral("cpu.txtのオープン");
+            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("cpu.txt"));
             const CpuChoices cpus = readCpuChoices(s.SettingsFolder + QStringLiteral("cpu.txt"));
             cmbConfigCPU->clear();
             cmbConfigCPU->addItems(cpus.names);
@@ -161,15 +165,14 @@ bool FrmConfig::everyChoiceMade() const {
 
 void FrmConfig::comConfigSave_Click() {
     if (txtConfigDeviceName->text().isEmpty()) {
-        dialogs_.showMessage(QStringLiteral("デバイス名を記述して、やり直してください。"),
-                             windowTitle(), MessageIcon::None);
+        dialogs_.showMessage(tr("デバイス名を記述して、やり直してください。"), windowTitle(),
+                             MessageIcon::None);
         return;
     }
     // A record with an empty choice could not be selected again; it is not saved.
     if (!everyChoiceMade()) {
-        dialogs_.showMessage(
-            QStringLiteral("サイズ・ページ・ピン・bit をすべて選択して、やり直してください。"),
-            windowTitle(), MessageIcon::None);
+        dialogs_.showMessage(tr("サイズ・ページ・ピン・bit をすべて選択して、やり直してください。"),
+                             windowTitle(), MessageIcon::None);
         return;
     }
     const QStringList record =
@@ -178,15 +181,15 @@ void FrmConfig::comConfigSave_Click() {
     const bool append = !optConfigSaveOption[0]->isChecked();
     const QString path = state_.SettingsFolder + QStringLiteral("device.txt");
 
-    FailureReport report(state_, dialogs_, QStringLiteral("comConfigSave"), kFailedSentence);
+    FailureReport report(state_, dialogs_, QStringLiteral("comConfigSave"), failedSentence());
     QStringList catalogue;
     int16_t saved = 0;
     const bool written = report.run([&] {
-        state_.CurrentStep = QStringLiteral("device.txtのオープン");
+        state_.CurrentStep = tr("%1のオープン").arg(QStringLiteral("device.txt"));
         catalogue = readAllLines(path);
         saved = placeRecord(catalogue, record, append, state_.DeviceIndex);
     }) && report.run([&] {
-        state_.CurrentStep = QStringLiteral("device.txtの書き込み処理");
+        state_.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("device.txt"));
         writeLines(path, catalogue);
     });
     if (!written) return;
@@ -199,16 +202,15 @@ void FrmConfig::comConfigSave_Click() {
 }
 
 void FrmConfig::cmdCPUsave_Click() {
-    FailureReport report(state_, dialogs_, QStringLiteral("comCPUsave"), kFailedSentence);
+    FailureReport report(state_, dialogs_, QStringLiteral("comCPUsave"), failedSentence());
     const bool written = report.run([&] {
-        state_.CurrentStep = QStringLiteral("cpu.txtの書き込み処理");
+        state_.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("cpu.txt"));
         QStringList names;
         for (int i = 0; i < cmbConfigCPU->count(); ++i) names << cmbConfigCPU->itemText(i);
         writeCpuChoices(state_.SettingsFolder + QStringLiteral("cpu.txt"),
                         cmbConfigCPU->currentText(), names);
     });
     if (!written) return;
-    frmBase_.showMessageLine(QStringLiteral("本ソフトを再起動して下さい。"),
-                             MessageColour::Failure);
+    frmBase_.showMessageLine(tr("本ソフトを再起動して下さい。"), MessageColour::Failure);
     close();
 }

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "FileDialogs.h"
 
 class QWidget;
 
-// The platform's file dialogs, modal over `parent`.
+// The platform's file dialogs, modal over `parent`, offering the file types the window reads and
+// writes.
 class QtFileDialogs : public FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtFileDialogs)
+
 public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
 

@@ -1,7 +1,8 @@
 // Saves pictures of the main window to the files named by the arguments, then quits: the first as
 // the program shows itself at start, the second (if given) while editing, with a find's match
-// shown as a range and the find box beside the grid. Run it with the offscreen platform from a
-// program folder (scripts/screenshot.py does both).
+// shown as a range and the find box beside the grid; `--lang CODE` first shows the window in that
+// language. Run it with the offscreen platform from a program folder (scripts/screenshot.py does
+// both).
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QWidget>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "Program.h"
 
@@ -54,19 +57,25 @@ QPixmap editingPicture(QWidget* frmBase) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: tavelin_screenshot START.png [EDITING.png]\n");
+    const int language = argc > 1 && std::strcmp(argv[1], "--lang") == 0 ? 2 : 0;
+    const int targets = argc - 1 - language;
+    if (targets < 1 || targets > 2) {
+        std::fprintf(stderr, "usage: tavelin_screenshot [--lang CODE] START.png [EDITING.png]\n");
         return 2;
     }
-    const QString startTarget = QString::fromLocal8Bit(argv[1]);
-    const QString editingTarget = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString startTarget = QString::fromLocal8Bit(argv[1 + language]);
+    const QString editingTarget =
+        targets > 1 ? QString::fromLocal8Bit(argv[2 + language]) : QString();
     int status = 1;
-    // The program sees no arguments: a name given to it is a file to load.
-    int programArgc = 1;
-    runProgram(programArgc, argv, [&] {
+    // The program sees the language alone: a name given to it would be a file to load.
+    std::vector<char*> programArgv(argv, argv + 1 + language);
+    int programArgc = static_cast<int>(programArgv.size());
+    programArgv.push_back(nullptr);
+    runProgram(programArgc, programArgv.data(), [&] {
         QWidget* frmBase = topLevel(QStringLiteral("frmBase"));
         if (frmBase != nullptr && frmBase->grab().save(startTarget)) status = 0;
-        if (status == 0 && !editingTarget.isEmpty() && !editingPicture(frmBase).save(editingTarget)) {
+        if (status == 0 && !editingTarget.isEmpty() &&
+            !editingPicture(frmBase).save(editingTarget)) {
             status = 1;
         }
         QApplication::quit();
