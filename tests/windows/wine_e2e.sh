@@ -133,11 +133,12 @@ sleep 1
 openbox >/dev/null 2>&1 &
 display+=($!)
 cp "$probe" "$program/"
-read -r -a option < <("$wine" "$program/$(basename "$probe")" 'optComm(0)' 2>/dev/null)
-read -r -a button < <("$wine" "$program/$(basename "$probe")" 'cmdComm(1)' 2>/dev/null)
+# Japanese whatever language Wine's locale gives.
+read -r -a option < <("$wine" "$program/$(basename "$probe")" --lang ja 'optComm(0)' 2>/dev/null)
+read -r -a button < <("$wine" "$program/$(basename "$probe")" --lang ja 'cmdComm(1)' 2>/dev/null)
 rm "$program/$(basename "$probe")"
 trace=$scratch/frames.log
-(TAVELIN_TRACE=$trace "$wine" "$program/tavelin.exe" || true) >/dev/null 2>&1 &
+(TAVELIN_TRACE=$trace "$wine" "$program/tavelin.exe" --lang ja || true) >/dev/null 2>&1 &
 windows_programs+=($!)
 window=
 for _ in $(seq 100); do
