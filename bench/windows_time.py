@@ -45,7 +45,8 @@ def wine_environment():
 
 def timed_s(command, env, cwd):
     start = time.monotonic()
-    subprocess.run(command, env=env, cwd=cwd, check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(command, env=env, cwd=cwd, check=True, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
     return time.monotonic() - start
 
 

@@ -35,6 +35,6 @@ install_missing "" "${packages[@]}"
 install_missing --no-install-recommends "${without_recommends[@]}"
 # The Windows build and its tests under Wine (scripts/windows/), on request.
 if [ "${1:-}" = --windows ]; then
-  install_missing "" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64 \
+  install_missing "" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64 ninja-build \
     wine wine64 xvfb openbox xdotool imagemagick qt6-translations-l10n
 fi

@@ -18,7 +18,6 @@ fi
 "$repo/scripts/install-packages.sh" --windows
 sudo_if_needed=()
 [ "$(id -u)" -eq 0 ] || sudo_if_needed=(sudo)
-"${sudo_if_needed[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y ninja-build dpkg-dev >/dev/null
 
 # apt-get source needs a deb-src entry, which Debian's images leave out.
 if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
