@@ -13,6 +13,19 @@ void append(std::vector<T>& to, std::vector<T>&& from) {
     to.insert(to.end(), from.begin(), from.end());
 }
 
+// A copy of a whole vector of bools goes word by word, one of a range bit by bit: for a range
+// that starts at 0 and holds most of the marks (a file load), copying all and cutting off the
+// rest is many times cheaper.
+std::vector<bool> marksOf(const std::vector<bool>& marks, int first, int count) {
+    if (first == 0 && std::size_t(count) * 2 >= marks.size()) {
+        std::vector<bool> kept(marks);
+        kept.resize(std::size_t(count));
+        return kept;
+    }
+    const auto begin = marks.begin() + first;
+    return std::vector<bool>(begin, begin + count);
+}
+
 }  // namespace
 
 std::size_t ImageHistory::Step::bytes() const {
@@ -22,8 +35,7 @@ std::size_t ImageHistory::Step::bytes() const {
 
 ImageHistory::Cells ImageHistory::cellsOf(const DataImage& image, const std::vector<bool>& marks,
                                           int first, int count) {
-    const auto begin = marks.begin() + first;
-    return {image.cells(first, count), std::vector<bool>(begin, begin + count)};
+    return {image.cells(first, count), marksOf(marks, first, count)};
 }
 
 void ImageHistory::willChange(const DataImage& image, const std::vector<bool>& marks, int first,
@@ -66,9 +78,12 @@ void ImageHistory::endStep(const DataImage& image, const std::vector<bool>& mark
     if (head == count) return;
     int tail = count;
     while (same(tail - 1)) --tail;
-    for (Cells* cells : {&step.before, &step.after}) {
-        cells->cells = {cells->cells.begin() + head, cells->cells.begin() + tail};
-        cells->marks = {cells->marks.begin() + head, cells->marks.begin() + tail};
+    // A file load changes its whole range: nothing to trim.
+    if (head > 0 || tail < count) {
+        for (Cells* cells : {&step.before, &step.after}) {
+            cells->cells = {cells->cells.begin() + head, cells->cells.begin() + tail};
+            cells->marks = marksOf(cells->marks, head, tail - head);
+        }
     }
     step.first += head;
     redo_.clear();

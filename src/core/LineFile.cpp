@@ -52,26 +52,32 @@ qsizetype LineReader::nextLineEnd() const {
     return cr < 0 || (lf >= 0 && lf < cr) ? lf : cr;
 }
 
-// Split as bytes, then decoded: CR and LF are never part of a two-byte CP932 character.
+// Split as bytes, then decoded: CR and LF are never part of a two-byte CP932 character. A line
+// that lies in one piece is decoded from it without a copy; only one that runs across pieces is
+// gathered first.
 QString LineReader::readLine() {
     if (atEnd()) throw ProgramError::inputPastEnd();
-    QByteArray line;
+    QByteArray gathered;
     for (;;) {
         const qsizetype end = nextLineEnd();
         if (end < 0) {
-            line += QByteArrayView(piece_).sliced(next_);
+            gathered += QByteArrayView(piece_).sliced(next_);
             next_ = piece_.size();
-            if (!readPiece()) break;  // the last line has no line end
+            if (!readPiece()) return decodeCp932(gathered);  // the last line has no line end
             continue;
         }
-        line += QByteArrayView(piece_).sliced(next_, end - next_);
+        const QByteArrayView rest = QByteArrayView(piece_).sliced(next_, end - next_);
+        if (!gathered.isEmpty()) gathered += rest;
+        // Decoded before the next piece can replace the one `rest` points into.
+        QString line = decodeCp932(gathered.isEmpty() ? rest : QByteArrayView(gathered));
         next_ = end + 1;
-        if (piece_[end] != '\r') break;
-        if (next_ == piece_.size()) readPiece();  // the LF of this CR LF may be in the next piece
-        if (next_ < piece_.size() && piece_[next_] == '\n') ++next_;
-        break;
+        if (piece_[end] == '\r') {
+            if (next_ == piece_.size())
+                readPiece();  // the LF of this CR LF may be in the next piece
+            if (next_ < piece_.size() && piece_[next_] == '\n') ++next_;
+        }
+        return line;
     }
-    return decodeCp932(line);
 }
 
 QStringList readAllLines(const QString& path) {

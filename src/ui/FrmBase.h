@@ -177,6 +177,10 @@ private:
     // Asks for showPendingBlock when the event loop is free, at most once a frame time.
     void scheduleFrame();
     void showTransferProgress();
+    // The 256 cells' texts and colours, the part of subBlockDisplay that start-up holds back.
+    void drawCells();
+    // Ends start-up's hold on the cells early, drawing them if a redraw was held back.
+    void releaseCells();
     int cursorStyle() const;
     // The cells an L-shaped or cross cursor at `cell` colours besides the cell itself.
     static std::vector<int> cursorLine(int cell, int style);
@@ -272,6 +276,8 @@ private:
     QElapsedTimer blockDrawn_;
     bool blockPending_ = false;
     bool progressPending_ = false;
+    bool cellsHeld_ = false;
+    bool cellsStale_ = false;
     std::optional<CellRange> range_;
     // The range's background: pale green, a colour the colour table does not offer, so it
     // cannot be taken for a cursor; the text keeps the colour of its edit mark.

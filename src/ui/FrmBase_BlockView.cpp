@@ -40,6 +40,23 @@ void FrmBase::subBlockDisplay() {
     for (int r = 0; r < 16; ++r) {
         lblTateAddress[r]->setText(address(blockStart + r, AddressForm::Row));
     }
+    if (cellsHeld_) {
+        cellsStale_ = true;
+        return;
+    }
+    drawCells();
+}
+
+void FrmBase::releaseCells() {
+    if (!cellsHeld_) return;
+    cellsHeld_ = false;
+    if (cellsStale_) drawCells();
+}
+
+void FrmBase::drawCells() {
+    cellsStale_ = false;
+    const ProgramState& s = state_;
+    const int32_t blockStart = s.CurrentBlock * 256;
     // Each cell gets its final background at once, cursor included: a colour set and set back
     // would cost the cell two palette changes and a repaint for nothing.
     std::array<int32_t, 256> background;

@@ -42,6 +42,11 @@ QString withTrailingSeparator(const QString& folder) {
 void FrmBase::subSetup() {
     FailureReport report(state_, dialogs_, QStringLiteral("subSetup"));
     ProgramState& s = state_;
+    // The file load, the device and the display mode each redraw the block before the colours and
+    // the display mode it is drawn in are known: the cells are drawn once, when start-up draws
+    // the block, or as it ends if it ends before.
+    cellsHeld_ = true;
+    const auto drawHeldCells = qScopeGuard([this] { releaseCells(); });
 
     // Each entry is one step; a failure reports CurrentStep, Retry runs the entry again and Cancel
     // ends start-up with SetupDone still False.
@@ -145,7 +150,10 @@ void FrmBase::subSetup() {
             s.CurrentCell = 0;
             txtData_Click(0);
         },
-        [&] { subBlockDisplay(); },
+        [&] {
+            cellsHeld_ = false;
+            subBlockDisplay();
+        },
         [&] {
             txtBlock->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[0-9]*")), txtBlock));

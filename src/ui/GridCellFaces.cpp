@@ -53,7 +53,9 @@ QPixmap GridCellFaces::draw(const GridCell& cell, const Key& key) {
         const auto r = static_cast<QPalette::ColorRole>(role);
         palette.setBrush(stampGroup, r, cell.palette().brush(group, r));
     }
-    stamp_.setPalette(palette);
+    // Most faces share their colours with the face drawn before: a palette set again would be
+    // resolved again for nothing.
+    if (palette != stamp_.palette()) stamp_.setPalette(palette);
     stamp_.setFont(cell.font());
     stamp_.setEnabled(key.enabled);
     stamp_.setReadOnly(cell.isReadOnly());

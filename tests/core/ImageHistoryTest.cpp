@@ -74,6 +74,45 @@ TEST(ImageHistory, AnnouncementsWidenOneStepTrimmedToTheChangedCells) {
     EXPECT_EQ(history.stepCount(), 1u);
 }
 
+// A file load announces the whole image from address 0. Whatever part of it really changes, undo
+// and redo bring back every cell and mark, also marks in words shared with unchanged ones.
+TEST(ImageHistory, WholeImageStepsPutBackEveryCellAndMark) {
+    struct Row {
+        int first, end;  // the cells that really change
+    };
+    const Row rows[] = {
+        {0, DataImage::Size},   // everything: kept as announced
+        {0, 70'001},            // trimmed at the end
+        {3, DataImage::Size},   // trimmed at the start
+        {65, 65 + 64 * 3 + 1},  // both, off word bounds
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.first);
+        ImageHistory history;
+        Image image;
+        for (int a = 0; a < DataImage::Size; a += 7) {
+            image.cells.set(a, hexByte(static_cast<uint8_t>(a)));
+            image.marks[static_cast<std::size_t>(a)] = true;
+        }
+        const Image before = image;
+        history.willChange(image.cells, image.marks, 0, DataImage::Size);
+        for (int a = row.first; a < row.end; ++a) {
+            image.cells.set(a, u"5A");
+            image.marks[static_cast<std::size_t>(a)] = a % 3 == 0;
+        }
+        history.endStep(image.cells, image.marks);
+        const Image after = image;
+
+        const auto range = history.undo(image.cells, image.marks, DataImage::Size);
+        ASSERT_TRUE(range);
+        EXPECT_EQ(range->first, row.first);
+        EXPECT_EQ(range->count, row.end - row.first);
+        EXPECT_TRUE(image == before);
+        history.redo(image.cells, image.marks, DataImage::Size);
+        EXPECT_TRUE(image == after);
+    }
+}
+
 TEST(ImageHistory, ANewChangeEndsTheRedoHistory) {
     ImageHistory history;
     Image image;
@@ -95,9 +134,9 @@ TEST(ImageHistory, OldestStepsGoFirstBeyondEitherBound) {
         std::size_t kept;
     };
     const Row rows[] = {
-        {3, std::size_t{32} << 20, 5, 1, 3},              // steps
+        {3, std::size_t{32} << 20, 5, 1, 3},      // steps
         {100, 1'200'000, 5, DataImage::Size, 2},  // bytes: two whole-image steps fit
-        {100, 100, 2, DataImage::Size, 1},                 // the newest step stays, whatever it costs
+        {100, 100, 2, DataImage::Size, 1},        // the newest step stays, whatever it costs
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.maxSteps);

@@ -29,6 +29,8 @@ TEST(LineReader, SplitsAtCrLfAndLoneCrButNotAtLoneLf) {
         {longLine + "y\r\nb\r", {longLine + "y", "b"}},
         {longLine + "\r\r\n", {longLine, ""}},
         {longLine + longLine + "zz", {longLine + longLine + "zz"}},
+        {longLine + "\x82\xa0\r\n",
+         {QString::fromLatin1(longLine) + QStringLiteral("あ")}},  // split character
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.bytes.size());

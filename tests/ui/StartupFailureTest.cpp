@@ -8,9 +8,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <functional>
 
+#include "HexText.h"
 #include "ProgramFolder.h"
 
 namespace {
@@ -210,5 +212,24 @@ TEST(DeviceSelectionFailure, KeepsTheLabelsAndValuesSetBeforeTheFailure) {
         EXPECT_EQ(fx.control<QLabel>("lblDevice(1)")->text(), QString::fromUtf8(row.levelLabel));
         EXPECT_EQ(fx.state->BlockCount, row.blockCount);
         EXPECT_EQ(fx.state->CapacityBytes, capacityBytes);
+    }
+}
+
+// Start-up draws the grid once, at its end; one that ends early still shows the file it loaded,
+// as the display mode on screen shows it.
+TEST(StartupFailureRecovery, CancelAfterTheLoadShowsTheLoadedFileInTheGrid) {
+    ProgramFolder folder;
+    folder.removeSetting("color.txt");
+    MainWindowFixture fx(folder);
+    fx.start();  // Cancel
+    ASSERT_FALSE(fx.state->SetupDone);
+    const bool hex = fx.control<QRadioButton>("optEdit(0)")->isChecked();
+    for (int i = 0; i < 256; ++i) {
+        const QString cell = fx.state->Image.at(i);
+        ASSERT_FALSE(cell.isEmpty());
+        const int byte = cellByte(cell);
+        EXPECT_EQ(fx.control<QLineEdit>(QStringLiteral("txtData(%1)").arg(i))->text(),
+                  hex || byte < 0 ? cell : fx.state->CodeTable[byte])
+            << i;
     }
 }
