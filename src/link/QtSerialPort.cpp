@@ -151,6 +151,12 @@ void QtSerialPort::send(const QByteArray& frame) {
     }
 }
 
+// The read buffer's bound also sizes the read QSerialPort keeps pending on Windows. Under Wine,
+// which waits for 1 ms of silence after the last byte of a read that asks for more, and then
+// takes a few milliseconds more to pass the completion on, a read of the reply's own length
+// ends as its last byte lands: that is most of the difference per block.
+void QtSerialPort::expectReply(int length) { port_->setReadBufferSize(length); }
+
 void QtSerialPort::setReceiveHandler(ReceiveHandler handler) {
     receiveHandler_ = std::move(handler);
 }

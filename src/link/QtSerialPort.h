@@ -46,6 +46,7 @@ public:
     void resetSecond() override;
     void discardReceived() override;
     void send(const QByteArray& frame) override;
+    void expectReply(int length) override;
     void setReceiveHandler(ReceiveHandler handler) override;
     void setPortLostHandler(PortLostHandler handler) override;
 

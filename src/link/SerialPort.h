@@ -46,6 +46,10 @@ public:
     virtual void discardReceived() = 0;
     // The whole frame goes out in one call; the call does not wait for an answer.
     virtual void send(const QByteArray& frame) = 0;
+    // The length of the reply the next frame asks for, told before it goes out. A port may size
+    // its reads to it, so that a whole reply is handed over as its last byte lands rather than
+    // once the line has fallen quiet. Bytes beyond it still arrive, in later chunks.
+    virtual void expectReply(int /*length*/) {}
     // Received bytes arrive in order, without loss, in chunks of any size, on the UI thread.
     virtual void setReceiveHandler(ReceiveHandler handler) = 0;
     // Called on the UI thread, never from inside another call of this interface, once the line

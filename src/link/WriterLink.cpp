@@ -107,6 +107,7 @@ void WriterLink::subCommPut() {
         state_.BlockFrame = blockFrame(code, imageBlock(state_.Image, state_.TransferAddress));
         frame = toBytes(state_.BlockFrame);
     }
+    prtLocal_.expectReply(unit == Unit::OneByte ? ByteLength : BlockLength);
     prtLocal_.send(frame);
     state_.ConfigSentFlag = 0;
     awaitingReply_ = true;
@@ -117,6 +118,7 @@ void WriterLink::subCommConfigSendPut() {
     if (state_.SavedTransferUnit == Unit::OneByte) state_.TransferAddress = state_.CurrentAddress;
     state_.ConfigFrame = configFrame(state_.ControlBytes, state_.TransferAddress,
                                      state_.PageSizeBytes, state_.CapacityBytes);
+    prtLocal_.expectReply(ConfigLength);
     prtLocal_.send(toBytes(state_.ConfigFrame));
     state_.ConfigSentFlag = 1;
     awaitingReply_ = true;
