@@ -36,11 +36,14 @@ protected:
 
     void start(int operation, int unit) { startOperation(state, link, operation, unit); }
     void echoConfig() { port.deliver(port.sentFrames.last()); }
-    // Answers every frame sent so far, and those sent in reply, from the emulated board.
+    // Answers every frame sent so far, and those sent in reply, from the emulated board. Each
+    // frame went out with the length of the board's reply, which the port may size its reads to.
     void answerWith(WriterBoard& board) {
         while (answered_ < port.sentFrames.size()) {
-            const QByteArray frame = port.sentFrames[answered_++];
-            port.deliver(toQBytes(board.receive(toVector(frame))));
+            const qsizetype sent = answered_++;
+            const QByteArray reply = toQBytes(board.receive(toVector(port.sentFrames[sent])));
+            EXPECT_EQ(port.awaitedReplyLengths[sent], reply.size()) << sent;
+            port.deliver(reply);
         }
     }
     void fillImage(const char16_t* cell) {

@@ -53,6 +53,7 @@ void FakeSerialPort::send(const QByteArray& frame) {
     enter(QStringLiteral("send"), QStringLiteral("send %1").arg(hex).trimmed());
     if (open_) {
         sentFrames.append(frame);
+        awaitedReplyLengths.append(std::exchange(awaitedReplyLength_, 0));
     }
 }
 

@@ -24,8 +24,9 @@ public:
     std::function<void(const QString& operation)> failWith;
 
     QStringList calls;
-    // Frames sent while open, in order.
+    // Frames sent while open, in order, and the reply length told for each (0 when none was).
     QList<QByteArray> sentFrames;
+    QList<int> awaitedReplyLengths;
     int32_t portNumber = 0;
     int32_t speed = 0;
 
@@ -39,6 +40,7 @@ public:
     void resetSecond() override;
     void discardReceived() override;
     void send(const QByteArray& frame) override;
+    void expectReply(int length) override { awaitedReplyLength_ = length; }
     void setReceiveHandler(ReceiveHandler handler) override;
     void setPortLostHandler(PortLostHandler handler) override;
 
@@ -54,6 +56,7 @@ private:
     void enter(const QString& operation, const QString& logEntry);
 
     bool open_ = false;
+    int awaitedReplyLength_ = 0;
     ReceiveHandler receiveHandler_;
     PortLostHandler portLostHandler_;
 };
