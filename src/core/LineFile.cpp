@@ -99,3 +99,13 @@ QByteArray encodeLines(const QStringList& lines) {
 void writeLines(const QString& path, const QStringList& lines) {
     saveAtomically(path, encodeLines(lines));
 }
+
+void writeChangedLines(const QString& path, const QStringList& lines) {
+    const QByteArray bytes = encodeLines(lines);
+    QFile file(path);
+    if (QFileInfo(path).isFile() && file.size() == bytes.size() && file.open(QIODevice::ReadOnly) &&
+        file.readAll() == bytes) {
+        return;
+    }
+    saveAtomically(path, bytes);
+}

@@ -66,3 +66,6 @@ QByteArray encodeLines(const QStringList& lines);
 // Throws ProgramError when a line holds a character CP932 cannot (before anything is written) or
 // when the file cannot be written.
 void writeLines(const QString& path, const QStringList& lines);
+// The same, but an ordinary file that already holds exactly these bytes is left as it is: for a
+// setting saved at every start, where a save and its wait for the disk would change nothing.
+void writeChangedLines(const QString& path, const QStringList& lines);

@@ -48,7 +48,7 @@ void readCustomFile(ProgramState& state, const QString& path) {
 }
 
 void writeCustomFile(const ProgramState& state, const QString& path) {
-    writeLines(path, {state.CustomCodeName, QString::number(state.DeviceIndex)});
+    writeChangedLines(path, {state.CustomCodeName, QString::number(state.DeviceIndex)});
 }
 
 void readCodeFile(ProgramState& state, const QString& path) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <stdexcept>
 
 #include "ProgramError.h"
@@ -86,6 +89,22 @@ TEST(CustomFile, RoundTripsThroughTheWriter) {
     state.DeviceIndex = 11;
     writeCustomFile(state, folder.path("custom.txt"));
     EXPECT_EQ(folder.readBytes("custom.txt"), QByteArray("\xB6\xC0\xB6\xC5\r\n11\r\n"));
+
+    // Saved at every start: the same choice leaves the file as it was, another one replaces it.
+    const QDateTime longAgo = QDateTime::currentDateTime().addDays(-400);
+    const auto setModified = [&](const QDateTime& when) {
+        QFile file(folder.path("custom.txt"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+    };
+    const auto modified = [&] { return QFileInfo(folder.path("custom.txt")).lastModified(); };
+    setModified(longAgo);
+    writeCustomFile(state, folder.path("custom.txt"));
+    EXPECT_EQ(modified().toSecsSinceEpoch(), longAgo.toSecsSinceEpoch());
+    state.DeviceIndex = 12;
+    writeCustomFile(state, folder.path("custom.txt"));
+    EXPECT_EQ(folder.readBytes("custom.txt"), QByteArray("\xB6\xC0\xB6\xC5\r\n12\r\n"));
+    EXPECT_GT(modified(), longAgo.addDays(1));
 }
 
 TEST(CodeFile, NeedsAllTwoHundredFiftySixLinesAndIgnoresMore) {
