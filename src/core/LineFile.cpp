@@ -14,6 +14,13 @@ void requireRegularFile(const QString& path) {
     if (!info.isFile()) throw ProgramError::notRegularFile(path);
 }
 
+// Closed again before the caller replaces the file: Windows refuses to replace a file held open.
+bool holdsExactly(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.size() == bytes.size() &&
+           file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
 }  // namespace
 
 void openForReading(QFile& file, qint64 maxBytes) {
@@ -102,10 +109,5 @@ void writeLines(const QString& path, const QStringList& lines) {
 
 void writeChangedLines(const QString& path, const QStringList& lines) {
     const QByteArray bytes = encodeLines(lines);
-    QFile file(path);
-    if (QFileInfo(path).isFile() && file.size() == bytes.size() && file.open(QIODevice::ReadOnly) &&
-        file.readAll() == bytes) {
-        return;
-    }
-    saveAtomically(path, bytes);
+    if (!holdsExactly(path, bytes)) saveAtomically(path, bytes);
 }
