@@ -59,8 +59,9 @@ private:
     // the face of the blank cell in the same colours. Most of a face's cost is the frame, so the
     // many texts of a block share one.
     QLineEdit textStamp_;
-    // Whether a text drawn apart gives the very pixels of a whole face: checked once for each
-    // size the cells take, since a style may draw a frameless box otherwise.
+    // Whether a text drawn apart gives the very pixels of a whole face, since a style may draw a
+    // frameless box otherwise: checked on the first face, and again when the cells' size, font
+    // or style changes.
     QSize textApartCheckedFor_;
     bool textApartMatches_ = false;
     qint64 appPalette_ = 0;
