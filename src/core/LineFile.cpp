@@ -16,9 +16,10 @@ void requireRegularFile(const QString& path) {
 
 // Closed again before the caller replaces the file: Windows refuses to replace a file held open.
 bool holdsExactly(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() != bytes.size()) return false;
     QFile file(path);
-    return QFileInfo(path).isFile() && file.size() == bytes.size() &&
-           file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+    return file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
 }
 
 }  // namespace
