@@ -360,6 +360,14 @@
         <source>に失敗しました</source>
         <translation> failed</translation>
     </message>
+    <message>
+        <source>%1のオープン</source>
+        <translation>Opening %1</translation>
+    </message>
+    <message>
+        <source>%1の書き込み処理</source>
+        <translation>Writing %1</translation>
+    </message>
 </context>
 <context>
     <name>FileButtons</name>
@@ -539,14 +547,6 @@
     <message>
         <source>デバイス選択：%1(%2)</source>
         <translation>Device %1 of %2</translation>
-    </message>
-    <message>
-        <source>%1のオープン</source>
-        <translation>Opening %1</translation>
-    </message>
-    <message>
-        <source>%1の書き込み処理</source>
-        <translation>Writing %1</translation>
     </message>
     <message>
         <source>転写</source>
@@ -895,10 +895,6 @@
         <source>終了</source>
         <translation>Close</translation>
     </message>
-    <message>
-        <source>%1の書き込み処理</source>
-        <translation>Writing %1</translation>
-    </message>
 </context>
 <context>
     <name>FrmCommProperty</name>
@@ -942,10 +938,6 @@
         <source>通信ポートのオープン</source>
         <translation>Opening the serial port</translation>
     </message>
-    <message>
-        <source>%1の書き込み処理</source>
-        <translation>Writing %1</translation>
-    </message>
 </context>
 <context>
     <name>FrmConfig</name>
@@ -955,20 +947,12 @@
         <translation> failed.</translation>
     </message>
     <message>
-        <source>%1のオープン</source>
-        <translation>Opening %1</translation>
-    </message>
-    <message>
         <source>デバイス名を記述して、やり直してください。</source>
         <translation>Enter a device name and try again.</translation>
     </message>
     <message>
         <source>サイズ・ページ・ピン・bit をすべて選択して、やり直してください。</source>
         <translation>Choose the size, page, pins and bits, then try again.</translation>
-    </message>
-    <message>
-        <source>%1の書き込み処理</source>
-        <translation>Writing %1</translation>
     </message>
     <message>
         <source>本ソフトを再起動して下さい。</source>
@@ -1148,16 +1132,8 @@
         <translation>cmdFileOperation_Click</translation>
     </message>
     <message>
-        <source>%1のオープン</source>
-        <translation>Opening %1</translation>
-    </message>
-    <message>
         <source>%1 Open OK </source>
         <translation>%1 Open OK </translation>
-    </message>
-    <message>
-        <source>%1の書き込み処理</source>
-        <translation>Writing %1</translation>
     </message>
     <message>
         <source>%1 Save OK</source>

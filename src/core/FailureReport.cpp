@@ -45,3 +45,11 @@ bool FailureReport::askRetry(const QString& description) {
     state_.ErrorAnswer = QString::number(answer);
     return answer == Answer::Retry;
 }
+
+QString openingStep(const QString& file) {
+    return QCoreApplication::translate("FailureReport", "%1のオープン").arg(file);
+}
+
+QString writingStep(const QString& file) {
+    return QCoreApplication::translate("FailureReport", "%1の書き込み処理").arg(file);
+}

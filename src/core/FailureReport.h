@@ -7,6 +7,11 @@
 class Dialogs;
 struct ProgramState;
 
+// The CurrentStep texts of the steps that open and write a file: "<file>のオープン",
+// "<file>の書き込み処理".
+QString openingStep(const QString& file);
+QString writingStep(const QString& file);
+
 // The failure report of a guarded procedure. Each step runs through run(): when it throws, the
 // report shows CurrentStep + "に失敗しました" and the error's description under the procedure's
 // title, stores the answer in ErrorAnswer, and runs the step again on Retry. On Cancel run()

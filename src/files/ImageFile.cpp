@@ -93,10 +93,6 @@ QString fileReportTitle() {
     return QCoreApplication::translate("ImageFile", "cmdFileOperation_Click");
 }
 
-QString openingStep(const QString& name) {
-    return QCoreApplication::translate("ImageFile", "%1のオープン").arg(name);
-}
-
 ImageFileLoad loadImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
                             const QString& name, const std::function<void()>& beforeReport) {
     ImageFileLoad load;
@@ -130,11 +126,10 @@ ImageFileSave saveImageFile(ProgramState& state, Dialogs& dialogs, const QString
     report.setBeforeReport(beforeReport);
     bool written = false;
     const bool finished = report.run([&] {
-        state.CurrentStep = QCoreApplication::translate("ImageFile", "%1の書き込み処理")
-                                .arg(QStringLiteral("flag.txt"));
+        state.CurrentStep = writingStep(QStringLiteral("flag.txt"));
         writeFlagFile(state, state.SettingsFolder + QStringLiteral("flag.txt"), name);
     }) && report.run([&] {
-        state.CurrentStep = QCoreApplication::translate("ImageFile", "%1の書き込み処理").arg(name);
+        state.CurrentStep = writingStep(name);
         written = writeImageFile(state, dialogs, path, extras);
     });
     using Outcome = ImageFileSave::Outcome;

@@ -47,9 +47,8 @@ struct ImageFileSave {
 
 // Writes flag.txt first, naming `name` as the file to load at the next start, then the file, which
 // replaces the old one only once written whole.
-// The failure report's title for a file operation, and its step while a file is opened.
+// The failure report's title for a file operation.
 QString fileReportTitle();
-QString openingStep(const QString& name);
 
 ImageFileSave saveImageFile(ProgramState& state, Dialogs& dialogs, const QString& path,
                             const QString& name, const ImageFileExtras& extras,

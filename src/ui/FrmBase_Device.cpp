@@ -49,7 +49,7 @@ void FrmBase::subDeviceSelect(int16_t index) {
                 tr("デバイス選択：%1(%2)").arg(s.DeviceIndex + 1).arg(s.DeviceCount));
         },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("device.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("device.txt"));
             DeviceLabels labels = {lblDevice[0]->text(), lblDevice[1]->text(),
                                    lblDevice[2]->text()};
             // A line that fails leaves the labels as the lines before it wrote them.
@@ -78,7 +78,7 @@ void FrmBase::subDeviceSelect(int16_t index) {
             cmdComm[0]->setEnabled(isWriteAvailable(unit, s.PageSizeBytes));
         },
         [&] {
-            s.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("custom.txt"));
+            s.CurrentStep = writingStep(QStringLiteral("custom.txt"));
             writeCustomFile(s, s.SettingsFolder + QStringLiteral("custom.txt"));
         },
     };

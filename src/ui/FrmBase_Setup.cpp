@@ -70,14 +70,14 @@ void FrmBase::subSetup() {
         [&] { selectOption(optMode[0]); },
         [&] { std::fill(s.EditMarks.begin(), s.EditMarks.end() - 1, false); },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("flag.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("flag.txt"));
             // The name read stays in the box also when a later line fails.
             QString dataFileName;
             const auto showName = qScopeGuard([&] { txtFileName->setText(dataFileName); });
             readFlagFile(s, s.SettingsFolder + QStringLiteral("flag.txt"), dataFileName);
         },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("custom.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("custom.txt"));
             readCustomFile(s, s.SettingsFolder + QStringLiteral("custom.txt"));
         },
         [&] {
@@ -89,23 +89,23 @@ void FrmBase::subSetup() {
         [&] { selectOption(optFileType.at(fileTypeIndexForName(txtFileName->text()))); },
         [&] { cmdFileOperation_Click(0); },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("code.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("code.txt"));
             readCodeFile(s, s.CodeFolder + QStringLiteral("code.txt"));
         },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("comm.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("comm.txt"));
             readCommFile(s, s.SettingsFolder + QStringLiteral("comm.txt"));
         },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("color.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("color.txt"));
             readColorFile(s, s.SettingsFolder + QStringLiteral("color.txt"));
         },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("cpu.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("cpu.txt"));
             readCpuFile(s, s.SettingsFolder + QStringLiteral("cpu.txt"));
         },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("device.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("device.txt"));
             s.DeviceCount = 0;
             const DeviceListing listing =
                 scanDeviceFile(s.SettingsFolder + QStringLiteral("device.txt"));

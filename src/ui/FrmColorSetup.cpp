@@ -175,7 +175,7 @@ void FrmColorSetup::lblSample_Click(int Index) {
 void FrmColorSetup::cmdSave_Click() {
     FailureReport report(state_, dialogs_, QStringLiteral("frmColorSetup.cmdSave"));
     report.run([this] {
-        state_.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("color.txt"));
+        state_.CurrentStep = writingStep(QStringLiteral("color.txt"));
         writeColorFile(state_, state_.SettingsFolder + QStringLiteral("color.txt"));
     });
     // Whatever the outcome, the window stays open: the user may pick again or leave.

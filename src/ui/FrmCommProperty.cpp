@@ -184,7 +184,7 @@ void FrmCommProperty::comSave_Click() {
             prtLocal_.open();
         },
         [&] {
-            s.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("comm.txt"));
+            s.CurrentStep = writingStep(QStringLiteral("comm.txt"));
             writeCommFile(s, s.SettingsFolder + QStringLiteral("comm.txt"));
         },
     };

@@ -54,7 +54,7 @@ void FrmConfig::Form_Load() {
     ProgramState& s = state_;
     const std::function<void()> steps[] = {
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("deviceList.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("deviceList.txt"));
             const DeviceChoices choices =
                 readDeviceChoices(s.SettingsFolder + QStringLiteral("deviceList.txt"));
             cmbConfigDeviceSize->clear();
@@ -69,7 +69,7 @@ void FrmConfig::Form_Load() {
             }
         },
         [&] {
-            s.CurrentStep = tr("%1のオープン").arg(QStringLiteral("cpu.txt"));
+            s.CurrentStep = openingStep(QStringLiteral("cpu.txt"));
             const CpuChoices cpus = readCpuChoices(s.SettingsFolder + QStringLiteral("cpu.txt"));
             cmbConfigCPU->clear();
             cmbConfigCPU->addItems(cpus.names);
@@ -185,11 +185,11 @@ void FrmConfig::comConfigSave_Click() {
     QStringList catalogue;
     int16_t saved = 0;
     const bool written = report.run([&] {
-        state_.CurrentStep = tr("%1のオープン").arg(QStringLiteral("device.txt"));
+        state_.CurrentStep = openingStep(QStringLiteral("device.txt"));
         catalogue = readAllLines(path);
         saved = placeRecord(catalogue, record, append, state_.DeviceIndex);
     }) && report.run([&] {
-        state_.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("device.txt"));
+        state_.CurrentStep = writingStep(QStringLiteral("device.txt"));
         writeLines(path, catalogue);
     });
     if (!written) return;
@@ -204,7 +204,7 @@ void FrmConfig::comConfigSave_Click() {
 void FrmConfig::cmdCPUsave_Click() {
     FailureReport report(state_, dialogs_, QStringLiteral("comCPUsave"), failedSentence());
     const bool written = report.run([&] {
-        state_.CurrentStep = tr("%1の書き込み処理").arg(QStringLiteral("cpu.txt"));
+        state_.CurrentStep = writingStep(QStringLiteral("cpu.txt"));
         QStringList names;
         for (int i = 0; i < cmbConfigCPU->count(); ++i) names << cmbConfigCPU->itemText(i);
         writeCpuChoices(state_.SettingsFolder + QStringLiteral("cpu.txt"),
