@@ -151,10 +151,10 @@ void QtSerialPort::send(const QByteArray& frame) {
     }
 }
 
-// The read buffer's bound also sizes the read QSerialPort keeps pending on Windows. Under Wine,
-// which waits for 1 ms of silence after the last byte of a read that asks for more, and then
-// takes a few milliseconds more to pass the completion on, a read of the reply's own length
-// ends as its last byte lands: that is most of the difference per block.
+// The read buffer's bound caps each read QSerialPort makes, and so also sizes the read our Qt
+// keeps pending under Wine. A read that asks for more than the reply ends only after 1 ms of
+// silence, and Wine then takes a few milliseconds more to pass the completion on; a read of the
+// reply's own length ends as its last byte lands. That was most of Wine's extra cost per block.
 void QtSerialPort::expectReply(int length) { port_->setReadBufferSize(length); }
 
 void QtSerialPort::setReceiveHandler(ReceiveHandler handler) {
