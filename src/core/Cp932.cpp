@@ -148,12 +148,11 @@ int codeOf(char16_t c) {
 
 namespace {
 
-// ASCII is the same in the code page, and most data files are nothing else.
+}  // namespace
+
 bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; });
 }
-
-}  // namespace
 
 QString decodeCp932(QByteArrayView bytes) {
     if (isAscii(bytes)) return QString::fromLatin1(bytes);

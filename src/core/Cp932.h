@@ -14,6 +14,10 @@
 // a raw byte just before it may then pair up with the new code.
 QString decodeCp932(QByteArrayView bytes);
 
+// ASCII is the same in the code page, and most data files are nothing else: such bytes can be
+// read as Latin-1 text without decoding.
+bool isAscii(QByteArrayView bytes);
+
 // Throws ProgramError naming the first character the code page cannot hold. Nothing is ever
 // substituted: a name written as something else would not be found again.
 QByteArray encodeCp932(QStringView text);

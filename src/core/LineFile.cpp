@@ -60,28 +60,33 @@ qsizetype LineReader::nextLineEnd() const {
     return cr < 0 || (lf >= 0 && lf < cr) ? lf : cr;
 }
 
-// Split as bytes, then decoded: CR and LF are never part of a two-byte CP932 character. A line
-// that lies in one piece is decoded from it without a copy; only one that runs across pieces is
-// gathered first.
-QString LineReader::readLine() {
+// Split as bytes, then decoded: CR and LF are never part of a two-byte CP932 character.
+QString LineReader::readLine() { return decodeCp932(readLineBytes()); }
+
+// A line that lies in one piece is handed out from it without a copy; only one that runs across
+// pieces is gathered first.
+QByteArrayView LineReader::readLineBytes() {
     if (atEnd()) throw ProgramError::inputPastEnd();
-    QByteArray gathered;
+    held_.clear();
     for (;;) {
         const qsizetype end = nextLineEnd();
         if (end < 0) {
-            gathered += QByteArrayView(piece_).sliced(next_);
+            held_ += QByteArrayView(piece_).sliced(next_);
             next_ = piece_.size();
-            if (!readPiece()) return decodeCp932(gathered);  // the last line has no line end
+            if (!readPiece()) return held_;  // the last line has no line end
             continue;
         }
-        const QByteArrayView rest = QByteArrayView(piece_).sliced(next_, end - next_);
-        if (!gathered.isEmpty()) gathered += rest;
-        // Decoded before the next piece can replace the one `rest` points into.
-        QString line = decodeCp932(gathered.isEmpty() ? rest : QByteArrayView(gathered));
+        QByteArrayView line = QByteArrayView(piece_).sliced(next_, end - next_);
+        if (!held_.isEmpty()) {
+            held_ += line;
+            line = held_;
+        }
         next_ = end + 1;
         if (piece_[end] == '\r') {
-            if (next_ == piece_.size())
+            if (next_ == piece_.size()) {
+                if (held_.isEmpty()) held_ = piece_;  // shares the bytes `line` points into
                 readPiece();  // the LF of this CR LF may be in the next piece
+            }
             if (next_ < piece_.size() && piece_[next_] == '\n') ++next_;
         }
         return line;

@@ -42,6 +42,8 @@ public:
     bool atEnd();
     // Throws ProgramError (input past end of file) when there is no line left.
     QString readLine();
+    // The same line as the file's bytes, not yet decoded; valid until the next read.
+    QByteArrayView readLineBytes();
 
 private:
     bool readPiece();
@@ -53,6 +55,9 @@ private:
     qint64 bytesRead_ = 0;
     QByteArray piece_;
     qsizetype next_ = 0;
+    // A line that runs across pieces, gathered; or the piece a line lies in, kept while the next
+    // piece is read for the LF of its CR LF.
+    QByteArray held_;
 };
 
 // Every line of a file; throws ProgramError when it does not exist or cannot be read.

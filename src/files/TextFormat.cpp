@@ -1,6 +1,7 @@
 #include "TextFormat.h"
 
 #include <QCoreApplication>
+#include <optional>
 #include <utility>
 
 #include "AtomicSave.h"
@@ -12,26 +13,44 @@
 
 namespace TextFormat {
 
+namespace {
+
+// One line of 16 cells, read into the image from `address` on; the line's fault, if any. `Text`
+// is a view of the line's characters: Latin-1 for an ASCII line (nearly every file), else
+// decoded from the code page.
+template <typename Text>
+std::optional<LoadResult> loadLine(const QString& path, int line, Text text, int32_t address,
+                                   DataImage& image) {
+    if (text.size() != kLineLength) {
+        return LoadResult{LoadResult::Outcome::WrongLineLength,
+                          line,
+                          0,
+                          {},
+                          FileFault{path, line, FileFault::Kind::LineLength, {}, text.size()}};
+    }
+    for (int pair = 0; pair < kLineLength / 2; ++pair, ++address) {
+        const Text cell = text.sliced(2 * pair, 2);
+        image.set(address, cell);
+        if (cellByte(cell) < 0) {
+            return LoadResult{LoadResult::Outcome::BadCell, line, address, cell.toString(),
+                              FileFault{path, line, FileFault::Kind::BadCell, cell.toString(),
+                                        address}};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 LoadResult load(const QString& path, DataImage& image, LineEnds ends) {
     LineReader reader(path, kDataFileLimit, ends);
-    int32_t address = 0;
     for (int line = 1; line <= kLines; ++line) {
-        const QString text = reader.readLine();
-        if (text.size() != kLineLength) {
-            return {LoadResult::Outcome::WrongLineLength,
-                    line,
-                    0,
-                    {},
-                    FileFault{path, line, FileFault::Kind::LineLength, {}, text.size()}};
-        }
-        for (int pair = 0; pair < kLineLength / 2; ++pair, ++address) {
-            const QStringView cell = QStringView(text).mid(2 * pair, 2);
-            image.set(address, cell);
-            if (!isHexCell(cell)) {
-                return {LoadResult::Outcome::BadCell, line, address, cell.toString(),
-                        FileFault{path, line, FileFault::Kind::BadCell, cell.toString(), address}};
-            }
-        }
+        const QByteArrayView bytes = reader.readLineBytes();
+        const int32_t address = (line - 1) * (kLineLength / 2);
+        const std::optional<LoadResult> fault =
+            isAscii(bytes) ? loadLine(path, line, QLatin1StringView(bytes), address, image)
+                           : loadLine(path, line, QStringView(decodeCp932(bytes)), address, image);
+        if (fault) return *fault;
     }
     return {};
 }

@@ -56,16 +56,30 @@ TEST(TextFormat, WrongLineLengthStopsWithEarlierLinesLoaded) {
 }
 
 TEST(TextFormat, BadCellIsStoredThenReportedByLineAndColumn) {
-    TempFolder folder;
-    QStringList lines = zeroLines(TextFormat::kLines);
-    lines[1] = QStringLiteral("0000 1") + QString(26, u'0');
-    folder.writeLines("in.txt", lines);
-    DataImage image;
-    const auto result = TextFormat::load(folder.path("in.txt"), image);
-    EXPECT_EQ(result.outcome, TextFormat::LoadResult::Outcome::BadCell);
-    EXPECT_EQ(result.address, 18);
-    EXPECT_EQ(image.at(18), QStringLiteral(" 1"));
-    EXPECT_TRUE(image.isEmpty(19));
+    // A line is 32 characters, not bytes: "ＦＦ" takes four bytes of the file and two of a line.
+    const struct {
+        QString line;
+        int32_t address;
+        QString cell;
+    } rows[] = {
+        {QStringLiteral("0000 1") + QString(26, u'0'), 18, QStringLiteral(" 1")},
+        {QString(30, u'0') + QStringLiteral("ＦＦ"), 31, QStringLiteral("ＦＦ")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line.toStdString());
+        TempFolder folder;
+        QStringList lines = zeroLines(TextFormat::kLines);
+        lines[1] = row.line;
+        folder.writeLines("in.txt", lines);
+        DataImage image;
+        const auto result = TextFormat::load(folder.path("in.txt"), image);
+        EXPECT_EQ(result.outcome, TextFormat::LoadResult::Outcome::BadCell);
+        EXPECT_EQ(result.address, row.address);
+        EXPECT_EQ(result.cellText, row.cell);
+        EXPECT_EQ(image.at(row.address - 1), QStringLiteral("00"));
+        EXPECT_FALSE(image.isEmpty(row.address));
+        EXPECT_TRUE(image.isEmpty(row.address + 1));
+    }
     EXPECT_TRUE(TextFormat::badCellMessage("d.txt", 18, " 1")
                     .contains(QStringLiteral("【行数：2  列数：3  値： 1 】")));
 }
