@@ -8,6 +8,7 @@
 
 #include "ChosenFile.h"
 #include "FrmBase.h"
+#include "GroupBoxFrameImage.h"
 #include "InterfaceLanguage.h"
 #include "JapaneseFont.h"
 #include "LanguageOption.h"
@@ -46,6 +47,7 @@ int runProgram(int argc, char** argv, const std::function<void()>& afterShown,
         qWarning("tavelin: could not load the translation %s", qUtf8Printable(missing));
     }
     useJapaneseGothicFont(app);
+    cacheGroupBoxFrameImage();
     // Names the per-user folder, whatever the executable is called.
     QCoreApplication::setApplicationName(QStringLiteral("tavelin"));
     const ProgramLocation location = locateProgramFolder();
