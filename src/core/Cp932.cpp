@@ -146,10 +146,6 @@ int codeOf(char16_t c) {
 
 }  // namespace
 
-namespace {
-
-}  // namespace
-
 bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; });
 }
